@@ -1,0 +1,26 @@
+#include "random_source.h"
+
+#include <chrono>
+
+namespace drelk {
+
+void ClockRandom::SeedRandom()
+{
+    const std::uint64_t seed =
+        fixed_seed_ ? *fixed_seed_
+                    : static_cast<std::uint64_t>(
+                          std::chrono::system_clock::now().time_since_epoch().count());
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
+    engine_.seed(sequence);
+}
+
+float ClockRandom::NextRandom()
+{
+    // The top 24 bits of a 32-bit draw scaled by 2^-24 are exact in a float and at most
+    // 1 - 2^-24, so the result can never round up to 1.
+    constexpr float kScale = 1.0f / 16777216.0f;
+    return static_cast<float>(engine_() >> 8) * kScale;
+}
+
+} // namespace drelk

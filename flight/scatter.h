@@ -1,0 +1,13 @@
+#pragma once
+
+#include "flight_state.h"
+#include "random_source.h"
+
+namespace drelk {
+
+// The start-up scatter, run once before the window is first shown: seeds the random
+// source, gives the queen her first heading and puts each drone at a random place in the
+// window with a random heading and body length, drawing its line. 41 draws in all.
+void ScatterDrones(FlightState& state, FlightScene& scene, RandomSource& random);
+
+} // namespace drelk

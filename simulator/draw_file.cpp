@@ -1,0 +1,52 @@
+#include "draw_file.h"
+
+#include "bad_input.h"
+
+#include <charconv>
+
+namespace drelk::sim {
+namespace {
+
+[[noreturn]] void Reject(std::string_view source, std::uint64_t line_number, const std::string& why)
+{
+    throw BadInput(std::string(source) + ":" + std::to_string(line_number) + ": " + why);
+}
+
+} // namespace
+
+float ParseDraw(std::string_view text, std::string_view source, std::uint64_t line_number)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        Reject(source, line_number, "an empty line where a draw was expected");
+    }
+    const auto last = text.find_last_not_of(" \t\r");
+    const std::string_view number = text.substr(first, last - first + 1);
+    float value = 0.0f;
+    const char* end = number.data() + number.size();
+    const auto [stop, error] = std::from_chars(number.data(), end, value);
+    if (error == std::errc::invalid_argument || stop != end) {
+        Reject(source, line_number, "'" + std::string(number) + "' is not a decimal number");
+    }
+    if (error == std::errc::result_out_of_range || !(value >= 0.0f && value < 1.0f)) {
+        Reject(source, line_number,
+               "draw '" + std::string(number) +
+                   "' is not a single-precision value with 0 <= r < 1");
+    }
+    return value;
+}
+
+float DrawFileRandom::NextRandom()
+{
+    ++line_number_;
+    if (!std::getline(in_, line_)) {
+        if (in_.bad()) {
+            Reject(name_, line_number_, "the draws could not be read");
+        }
+        Reject(name_, line_number_,
+               "the draws ran out after " + std::to_string(line_number_ - 1) + " values");
+    }
+    return ParseDraw(line_, name_, line_number_);
+}
+
+} // namespace drelk::sim

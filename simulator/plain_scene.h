@@ -1,0 +1,48 @@
+#pragma once
+
+#include "flight/designed_layout.h"
+#include "flight/flight_state.h"
+
+#include <array>
+
+namespace drelk::sim {
+
+// The display as plain values: what a window would show, without one.
+struct LineEnds {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+class PlainScene final : public FlightScene {
+public:
+    PlainScene(float window_width, float window_height)
+        : window_width_(window_width), window_height_(window_height)
+    {
+    }
+
+    float QueenLeft() const override { return queen_left_; }
+    float QueenTop() const override { return queen_top_; }
+    float QueenWidth() const override { return kQueenWidth; }
+    float QueenHeight() const override { return kQueenHeight; }
+    void SetQueenLeft(float left) override { queen_left_ = left; }
+    void SetQueenTop(float top) override { queen_top_ = top; }
+    float WindowWidth() const override { return window_width_; }
+    float WindowHeight() const override { return window_height_; }
+    void SetDroneLineX(int n, float x1, float x2) override;
+    void SetDroneLineY(int n, float y1, float y2) override;
+
+    void Resize(float width, float height)
+    {
+        window_width_ = width;
+        window_height_ = height;
+    }
+    const LineEnds& Line(int n) const;
+
+private:
+    float queen_left_ = kQueenStartLeft;
+    float queen_top_ = kQueenStartTop;
+    float window_width_;
+    float window_height_;
+    std::array<LineEnds, kDroneCount + 1> lines_{}; // by drone number; 0 unused
+};
+
+} // namespace drelk::sim

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace drelk::sim {
+
+// A window's outer size in whole twips.
+struct WindowSize {
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+};
+
+// From tick `tick` on (before it runs) the window has `size`.
+struct Resize {
+    std::uint64_t tick = 0;
+    WindowSize size;
+};
+
+struct SimOptions {
+    std::uint64_t ticks = 100;
+    WindowSize window;
+    std::vector<Resize> resizes; // in the order given; a later one for the same tick wins
+    std::uint64_t every = 1;
+    std::optional<std::uint64_t> seed;
+    std::optional<std::string> draws_path; // "-" is standard input
+    bool help = false;
+};
+
+// The largest window side accepted: every whole number up to it is exact as a float.
+inline constexpr std::int64_t kMaxWindowSide = 16777216;
+
+// Parses the arguments after the program name. Throws BadInput for anything it cannot use.
+SimOptions ParseSimOptions(std::span<const std::string_view> args);
+
+// The usage text printed by --help.
+std::string_view SimUsage();
+
+} // namespace drelk::sim

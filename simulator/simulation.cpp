@@ -1,0 +1,57 @@
+#include "simulation.h"
+
+#include "csv_report.h"
+#include "flight/movement_tick.h"
+#include "flight/scatter.h"
+
+#include <algorithm>
+#include <string>
+
+namespace drelk::sim {
+namespace {
+
+void Write(std::string& text, std::FILE* out)
+{
+    std::fwrite(text.data(), 1, text.size(), out);
+    text.clear();
+}
+
+} // namespace
+
+void RunSimulation(const SimOptions& options, RandomSource& random, std::FILE* out)
+{
+    std::vector<Resize> resizes = options.resizes;
+    std::stable_sort(resizes.begin(), resizes.end(),
+                     [](const Resize& a, const Resize& b) { return a.tick < b.tick; });
+    auto next_resize = resizes.begin();
+
+    PlainScene scene(static_cast<float>(options.window.width),
+                     static_cast<float>(options.window.height));
+    auto apply_resizes_up_to = [&](std::uint64_t tick) {
+        for (; next_resize != resizes.end() && next_resize->tick <= tick; ++next_resize) {
+            scene.Resize(static_cast<float>(next_resize->size.width),
+                         static_cast<float>(next_resize->size.height));
+        }
+    };
+
+    FlightState state;
+    std::string row;
+    AppendCsvHeader(row);
+    Write(row, out);
+
+    apply_resizes_up_to(0);
+    ScatterDrones(state, scene, random);
+    AppendCsvRow(row, 0, state, scene);
+    Write(row, out);
+
+    for (std::uint64_t tick = 1; tick <= options.ticks; ++tick) {
+        apply_resizes_up_to(tick);
+        MovementTimer_Timer(state, scene, random);
+        if (tick % options.every == 0) {
+            AppendCsvRow(row, tick, state, scene);
+            Write(row, out);
+        }
+    }
+}
+
+} // namespace drelk::sim

@@ -1,0 +1,186 @@
+// The drelk-sim program as a user runs it: exit statuses, messages and output.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Files of their own for each test, since CTest runs the tests side by side.
+std::string TempPath(const std::string& name)
+{
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return ::testing::TempDir() + "drelk_sim_cli_" + test->name() + "_" + name;
+}
+
+// Runs drelk-sim with `args` (already shell-quoted) and `input` on standard input.
+Outcome RunSim(const std::string& args, const std::string& input = "")
+{
+    const std::string in_path = TempPath("in"), out_path = TempPath("out"),
+                      err_path = TempPath("err");
+    std::ofstream(in_path) << input;
+    const std::string command = std::string(DRELK_SIM_PATH) + " " + args + " <" + in_path + " >" +
+                                out_path + " 2>" + err_path;
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out_path), ReadAll(err_path)};
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, ',');) {
+        fields.push_back(field);
+    }
+    return fields;
+}
+
+std::string Repeat(const std::string& line, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(SimCli, PrintsHeaderScatterAndEveryKthTick)
+{
+    const Outcome run = RunSim("--ticks 10 --every 3 --seed 5");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 5u); // header, ticks 0, 3, 6, 9
+    const auto header = Fields(lines[0]);
+    ASSERT_EQ(header.size(), 4u + 10u * 8u);
+    EXPECT_EQ(header[0], "tick");
+    EXPECT_EQ(header[3], "queen_top");
+    EXPECT_EQ(header[4], "d1_heading");
+    EXPECT_EQ(header[11], "d1_y2");
+    EXPECT_EQ(header[83], "d10_y2");
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const auto row = Fields(lines[i]);
+        ASSERT_EQ(row.size(), header.size());
+        EXPECT_EQ(row[0], std::to_string(3 * (i - 1)));
+    }
+    // A fixed seed repeats the run; another seed gives another.
+    EXPECT_EQ(RunSim("--ticks 10 --every 3 --seed 5").out, run.out);
+    EXPECT_NE(RunSim("--ticks 10 --every 3 --seed 6").out, run.out);
+}
+
+TEST(SimCli, AllZeroDrawsGiveTheKnownScatter)
+{
+    const Outcome run = RunSim("--ticks 0 --draws -", Repeat("0", 41));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto row = Fields(Lines(run.out).at(1));
+    EXPECT_EQ(row[0], "0");
+    EXPECT_EQ(row[1], "0");    // queen heading
+    EXPECT_EQ(row[2], "3960"); // queen left
+    EXPECT_EQ(row[3], "3000");
+    // Drone 1: heading 0, head (0, 0), length 100, line up from (0, 0) to (3.2e-13, -100).
+    EXPECT_EQ(row[4], "0");
+    EXPECT_EQ(row[7], "100");
+    EXPECT_EQ(row[8], "0");
+    EXPECT_NEAR(std::stod(row[10]), 3.2e-13, 1e-14);
+    EXPECT_EQ(row[11], "-100");
+}
+
+TEST(SimCli, RealsReadBackAsTheSameFloats)
+{
+    const Outcome run = RunSim("--ticks 3 --seed 11");
+    ASSERT_EQ(run.status, 0);
+    const auto row = Fields(Lines(run.out).at(4));
+    for (std::size_t i = 2; i < row.size(); ++i) {
+        const float value = std::stof(row[i]);
+        char again[32];
+        std::snprintf(again, sizeof again, "%.9g", static_cast<double>(value));
+        EXPECT_EQ(std::stof(again), value) << row[i];
+    }
+}
+
+TEST(SimCli, ResizesApplyFromTheirTick)
+{
+    const std::string draws = Repeat("0.3", 41 + 20);
+    const Outcome plain = RunSim("--ticks 20 --window 60000x45000 --draws -", draws);
+    const Outcome resized_at_start = RunSim("--ticks 20 --resize 0:60000x45000 --draws -", draws);
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(resized_at_start.out, plain.out);
+
+    // A tiny window from tick 8 on reverses the queen at every tick from then.
+    const Outcome late = RunSim("--ticks 20 --resize 8:1000x1000 --draws -", draws);
+    const Outcome never = RunSim("--ticks 20 --draws -", draws);
+    ASSERT_EQ(late.status, 0) << late.err;
+    const auto late_lines = Lines(late.out), never_lines = Lines(never.out);
+    for (std::size_t i = 0; i <= 8; ++i) { // header and ticks 0..7
+        EXPECT_EQ(late_lines[i], never_lines[i]) << "row " << i;
+    }
+    EXPECT_NE(late_lines[9], never_lines[9]);
+}
+
+TEST(SimCli, DrawsRunningOutKeepTheRowsAlreadyPrinted)
+{
+    const Outcome run = RunSim("--ticks 5 --draws -", Repeat("0.5", 43));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "drelk-sim: standard input:44: the draws ran out after 43 values\n");
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 4u); // header, scatter, ticks 1 and 2
+    EXPECT_EQ(Fields(lines[3]).size(), 84u);
+    EXPECT_EQ(run.out.back(), '\n');
+}
+
+TEST(SimCli, BadInputExitsTwoWithOneLine)
+{
+    const auto expect_bad = [](const std::string& args, const std::string& needle,
+                               const std::string& input = "") {
+        const Outcome run = RunSim(args, input);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_NE(run.err.find(needle), std::string::npos) << args << ": " << run.err;
+        EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+    };
+    expect_bad("--frobnicate", "unknown option '--frobnicate'");
+    expect_bad("--window 0x10", "--window");
+    expect_bad("--draws /nonexistent/draws.txt", "cannot read '/nonexistent/draws.txt'");
+    expect_bad("--draws -", "standard input:3: draw '1' is not", "0.1\n0.2\n1\n");
+    expect_bad("--draws -", "standard input:1: 'zero' is not a decimal number", "zero\n");
+}
+
+TEST(SimCli, HelpDescribesTheOptions)
+{
+    const Outcome run = RunSim("--help");
+    EXPECT_EQ(run.status, 0);
+    for (const char* option : {"--ticks", "--window", "--resize", "--every", "--seed", "--draws"}) {
+        EXPECT_NE(run.out.find(option), std::string::npos) << option;
+    }
+}

@@ -1,0 +1,91 @@
+#include "bad_input.h"
+#include "sim_options.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+using namespace drelk::sim;
+
+namespace {
+
+SimOptions Parse(std::initializer_list<std::string_view> args)
+{
+    const std::vector<std::string_view> list(args);
+    return ParseSimOptions(list);
+}
+
+std::string ErrorOf(std::initializer_list<std::string_view> args)
+{
+    try {
+        Parse(args);
+    } catch (const BadInput& error) {
+        return error.what();
+    }
+    return "(accepted)";
+}
+
+} // namespace
+
+TEST(SimOptions, DefaultsAreTheDesignedWindowAndAHundredTicks)
+{
+    const SimOptions options = Parse({});
+    EXPECT_EQ(options.ticks, 100u);
+    EXPECT_EQ(options.window.width, 9105);
+    EXPECT_EQ(options.window.height, 6930);
+    EXPECT_EQ(options.every, 1u);
+    EXPECT_FALSE(options.seed);
+    EXPECT_FALSE(options.draws_path);
+    EXPECT_TRUE(options.resizes.empty());
+}
+
+TEST(SimOptions, ReadsEveryOption)
+{
+    const SimOptions options =
+        Parse({"--ticks", "250", "--window", "60000x45000", "--resize", "10:100x200", "--resize",
+               "5:3000x4000", "--every", "7", "--seed", "18446744073709551615"});
+    EXPECT_EQ(options.ticks, 250u);
+    EXPECT_EQ(options.window.width, 60000);
+    EXPECT_EQ(options.window.height, 45000);
+    ASSERT_EQ(options.resizes.size(), 2u);
+    EXPECT_EQ(options.resizes[0].tick, 10u);
+    EXPECT_EQ(options.resizes[0].size.width, 100);
+    EXPECT_EQ(options.resizes[1].size.height, 4000);
+    EXPECT_EQ(options.every, 7u);
+    EXPECT_EQ(*options.seed, 18446744073709551615u);
+    EXPECT_EQ(*Parse({"--draws", "-"}).draws_path, "-");
+    EXPECT_TRUE(Parse({"--help"}).help);
+}
+
+TEST(SimOptions, RejectsBadInputWithAMessageNamingTheOption)
+{
+    const auto expect_error = [](std::initializer_list<std::string_view> args,
+                                 std::string_view needle) {
+        const std::string message = ErrorOf(args);
+        EXPECT_NE(message.find(needle), std::string::npos)
+            << "message: " << message << " (expected it to mention " << needle << ")";
+    };
+    expect_error({"--tick", "5"}, "unknown option '--tick'");
+    expect_error({"extra"}, "unknown option 'extra'");
+    expect_error({"--ticks"}, "--ticks: a value is missing");
+    expect_error({"--ticks", "-1"}, "--ticks: '-1' is not a whole number");
+    expect_error({"--ticks", "12abc"}, "--ticks");
+    expect_error({"--ticks", ""}, "--ticks");
+    expect_error({"--ticks", "99999999999999999999999"}, "too large");
+    expect_error({"--ticks", "1", "--ticks", "2"}, "more than once");
+    expect_error({"--window", "100"}, "--window");
+    expect_error({"--window", "0x100"}, "must be from 1");
+    expect_error({"--window", "100x-5"}, "--window");
+    expect_error({"--window", "100x16777217"}, "must be from 1 to 16777216");
+    expect_error({"--window", "100x200x3"}, "--window");
+    expect_error({"--window", "1.5x2"}, "--window");
+    expect_error({"--resize", "100x200"}, "TICK:WIDTHxHEIGHT");
+    expect_error({"--resize", "x:100x200"}, "--resize");
+    expect_error({"--resize", "3:0x200"}, "--resize");
+    expect_error({"--every", "0"}, "--every: must be at least 1");
+    expect_error({"--seed", "1", "--draws", "f"}, "one of --seed and --draws");
+    expect_error({"--draws", "f", "--seed", "1"}, "one of --seed and --draws");
+    expect_error({"--seed", "abc"}, "--seed");
+    expect_error({"--draws", ""}, "--draws");
+}
