@@ -1,0 +1,179 @@
+#include "hive.h"
+
+#include "flight/designed_layout.h"
+#include "flight/flight_fault.h"
+#include "flight/movement_tick.h"
+#include "flight/scatter.h"
+#include "program_identity.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimerEvent>
+#include <QWindow>
+
+#include <exception>
+#include <string>
+#include <utility>
+
+namespace drelk::window {
+namespace {
+
+// Bottom first: the lines in the order the window lists them, so line 1 is on top of the
+// lines and line 9 at the bottom, then the queen above them all.
+constexpr std::array<int, kDroneCount> kLinePaintOrder = {9, 8, 7, 6, 5, 4, 3, 2, 10, 1};
+
+template <std::size_t... Index>
+std::array<DroneLine, sizeof...(Index)> MakeLines(QWidget& canvas, const TwipScale& scale,
+                                                  std::index_sequence<Index...>)
+{
+    return {((void)Index, DroneLine(canvas, scale))...};
+}
+
+TwipScale ScreenScale(const QScreen* screen)
+{
+    return screen ? TwipScale(screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY())
+                  : TwipScale();
+}
+
+} // namespace
+
+Hive::Hive(RandomSource& random, FaultReport report, QWidget* parent)
+    : QWidget(parent), random_(random), report_(std::move(report)), scale_(ScreenScale(screen())),
+      Queen(*this, scale_),
+      Drone(MakeLines(*this, scale_, std::make_index_sequence<kDroneCount + 1>()))
+{
+    setWindowTitle(QStringLiteral("The Drelk"));
+    setWindowIcon(ProgramIcon());
+    // Every dirty pixel is painted here, background first, so Qt need not clear it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(qRound(scale_.XToPixels(kDesignedClientWidth)),
+           qRound(scale_.YToPixels(kDesignedClientHeight)));
+
+    // A coarse timer: Qt may shift a tick by a few milliseconds to share wakeups with
+    // other timers, which the animation cannot show and the processor is spared.
+    MovementTimer.start(kTickMilliseconds, Qt::CoarseTimer, this);
+    RunHandler([this] { Form_Load(); });
+}
+
+void Hive::Form_Load() { ScatterDrones(state_, *this, random_); }
+
+// The outer size, in twips, is the window manager's frame once the window has been shown.
+// Before that there is no frame yet, and the window counts as its designed client size:
+// that is the size the start-up scatter spreads the drones over.
+float Hive::WindowWidth() const
+{
+    return shown_ ? scale_.XToTwips(frameGeometry().width())
+                  : static_cast<float>(kDesignedOuterWidth);
+}
+
+float Hive::WindowHeight() const
+{
+    return shown_ ? scale_.YToTwips(frameGeometry().height())
+                  : static_cast<float>(kDesignedOuterHeight);
+}
+
+void Hive::SetDroneLineX(int n, float x1, float x2) { Line(n).SetX(x1, x2); }
+
+void Hive::SetDroneLineY(int n, float y1, float y2) { Line(n).SetY(y1, y2); }
+
+const DroneLine& Hive::DroneAt(int n) const { return const_cast<Hive*>(this)->Line(n); }
+
+DroneLine& Hive::Line(int n)
+{
+    if (n < 1 || n > kDroneCount) {
+        throw FlightFault("drone line " + std::to_string(n) + " does not exist (1..10)");
+    }
+    return Drone[static_cast<std::size_t>(n)];
+}
+
+void Hive::paintEvent(QPaintEvent* event)
+{
+    // Only the elements that reach into the dirty region are painted; the painter is
+    // clipped to it, so the background fill covers nothing else.
+    const QRegion& dirty = event->region();
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().window());
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const int n : kLinePaintOrder) {
+        const DroneLine& line = Drone[static_cast<std::size_t>(n)];
+        if (dirty.intersects(line.PaintBounds())) {
+            line.Paint(painter);
+        }
+    }
+    if (dirty.intersects(Queen.PaintBounds())) {
+        Queen.Paint(painter);
+    }
+}
+
+void Hive::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != MovementTimer.timerId() || failed_) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    RunHandler([this] { MovementTimer_Timer(state_, *this, random_); });
+}
+
+void Hive::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shown_) {
+        return;
+    }
+    shown_ = true;
+    if (QWindow* window = windowHandle()) {
+        connect(window, &QWindow::screenChanged, this, &Hive::FollowScreen);
+    }
+    FollowScreen();
+}
+
+// Twips are physical, so the picture is redrawn at the scale of whichever screen the
+// window is on, and again whenever that screen's DPI changes.
+void Hive::FollowScreen()
+{
+    QScreen* current = screen();
+    disconnect(dpi_watch_);
+    if (current) {
+        dpi_watch_ =
+            connect(current, &QScreen::logicalDotsPerInchChanged, this, &Hive::FollowScreen);
+    }
+    const TwipScale scale = ScreenScale(current);
+    if (scale == scale_) {
+        return;
+    }
+    scale_ = scale;
+    Queen.RecomputeBounds();
+    for (DroneLine& line : Drone) {
+        line.RecomputeBounds();
+    }
+    update();
+}
+
+template <typename Handler> void Hive::RunHandler(Handler handler) noexcept
+{
+    try {
+        handler();
+    } catch (const std::exception& fault) {
+        Fail(QString::fromLocal8Bit(fault.what()));
+    } catch (...) {
+        Fail(QStringLiteral("an unknown fault"));
+    }
+}
+
+void Hive::Fail(const QString& what)
+{
+    // Stopped first, so no tick can run while the report waits for the user.
+    MovementTimer.stop();
+    failed_ = true;
+    const QString message = FaultMessage(what);
+    if (report_.tell) {
+        report_.tell(this, message);
+    }
+    if (report_.end) {
+        report_.end(kExitFault);
+    }
+}
+
+} // namespace drelk::window

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRect>
+#include <QRectF>
+
+class QWidget;
+
+namespace drelk::window {
+
+// Everything a shape's paint can touch: its outline widened by half the pen on each side,
+// plus the antialiasing fringe (one pixel, and a half more for fractional device pixel
+// ratios, whose rounding can shift a fringe by part of a pixel). Rounded outward to whole
+// device-independent pixels.
+QRect PaintReach(const QRectF& outline, double pen_width);
+
+// Asks `canvas` to repaint where an element was and where it is now, and nothing more.
+// Nearby areas go as one rectangle, far-apart ones as two.
+void RepaintMove(QWidget& canvas, const QRect& before, const QRect& after);
+
+} // namespace drelk::window

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QIcon>
+
+namespace drelk::window {
+
+// Names the program to Qt: application name "Drelk", version text "1.00" and its maker.
+// Safe before any application object exists.
+void DescribeProgram();
+
+// The bee, from the program's resources. Needs the application object.
+QIcon ProgramIcon();
+
+} // namespace drelk::window
