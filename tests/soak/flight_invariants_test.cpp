@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <limits>
+#include <ostream>
 
 using namespace drelk;
 using drelk::sim::PlainScene;
@@ -32,6 +33,9 @@ struct Damage {
     std::function<void(const FlightSnapshot& before, FlightState&, PlainScene&)> apply;
     const char* reported; // a piece of the expected description
 };
+
+// Named in test output by what it does, not by its bytes.
+void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.name; }
 
 class TickDamage : public ::testing::TestWithParam<Damage> {};
 
