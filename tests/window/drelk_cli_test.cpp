@@ -1,0 +1,65 @@
+// The drelk program's command line, as a user meets it on a machine with no display.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs drelk with `args` and no display of any kind.
+Outcome RunDrelk(const std::string& args)
+{
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string base = ::testing::TempDir() + "drelk_cli_" + test->name();
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                std::string(DRELK_PATH) + " " + args + " </dev/null >" + base +
+                                ".out 2>" + base + ".err";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(base + ".out"), ReadAll(base + ".err")};
+}
+
+} // namespace
+
+TEST(DrelkCommandLine, VersionAndHelpNeedNoDisplay)
+{
+    const Outcome version = RunDrelk("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "Drelk 1.00\n");
+
+    const Outcome help = RunDrelk("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("\"The Drelk\""), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("--version"), std::string::npos);
+}
+
+TEST(DrelkCommandLine, RejectsWhatItDoesNotTakeWithOneLine)
+{
+    for (const std::string args : {"--speed=3", "hive.txt"}) {
+        SCOPED_TRACE(args);
+        const Outcome outcome = RunDrelk(args);
+        EXPECT_NE(outcome.status, 0);
+        EXPECT_TRUE(outcome.out.empty());
+        const std::string word = args.substr(args.find_first_not_of('-'), 5);
+        EXPECT_NE(outcome.err.find(word), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+    }
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+// What the window tests share: one Qt application for the whole run, a fault report that
+// records instead of blocking, and helpers to drive a Hive.
+
+#include "error_report.h"
+#include "hive.h"
+#include "plain_scene.h"
+
+#include <QImage>
+#include <QString>
+#include <QTimerEvent>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace drelk::testing {
+
+// Records what the window reported and the status it asked to end with.
+struct RecordedReport {
+    std::vector<QString> told;
+    std::vector<int> ended;
+
+    window::FaultReport Seam()
+    {
+        return {[this](QWidget*, const QString& message) { told.push_back(message); },
+                [this](int status) { ended.push_back(status); }};
+    }
+};
+
+// Delivers one tick the way Qt does, through the window's timer event.
+void SendTick(window::Hive& hive);
+
+// Shows the window and waits until Qt has exposed and painted it.
+void ShowAndWait(window::Hive& hive);
+
+// Runs events until `done` holds or two seconds pass; returns whether it held.
+template <typename Predicate> bool WaitUntil(Predicate done);
+
+// Expects the window's elements to stand exactly where `scene` has them.
+void ExpectSameElements(const window::Hive& hive, const sim::PlainScene& scene);
+
+// The red, green and blue of a pixel as one comparable value.
+inline QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
+
+} // namespace drelk::testing
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+template <typename Predicate> bool drelk::testing::WaitUntil(Predicate done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > 2000) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+namespace drelk::testing {
+
+// Holds back the window's own timer ticks so that a test decides when each tick runs;
+// Send() lets exactly one through, by the same route.
+class TickGate final : public QObject {
+public:
+    explicit TickGate(window::Hive& hive) : hive_(hive) { hive_.installEventFilter(this); }
+    ~TickGate() override { hive_.removeEventFilter(this); }
+
+    void Send()
+    {
+        open_ = true;
+        SendTick(hive_);
+        open_ = false;
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::Timer && !open_;
+    }
+
+private:
+    window::Hive& hive_;
+    bool open_ = false;
+};
+
+} // namespace drelk::testing
