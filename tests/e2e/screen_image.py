@@ -1,0 +1,174 @@
+"""Screenshots of the X display and the few things the tests look for in them: the queen's
+disc in its fill colour, the thick dark strokes of the drone lines, and change between shots."""
+
+import math
+import re
+from collections import deque
+
+QUEEN_FILL = (128, 128, 255)
+
+
+class Image:
+    """An 8-bit RGB picture, rows top to bottom."""
+
+    def __init__(self, width, height, data):
+        if len(data) != width * height * 3:
+            raise ValueError(f"{width}x{height} picture with {len(data)} bytes")
+        self.width, self.height, self.data = width, height, data
+
+    def rgb(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
+
+    def luminance(self):
+        """Per-pixel brightness 0..255 (ITU-R 601 weights), as a flat list."""
+        d = self.data
+        return [(299 * r + 587 * g + 114 * b) // 1000 for r, g, b in zip(d[0::3], d[1::3], d[2::3])]
+
+
+def parse_ppm(blob):
+    match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", blob)
+    if not match or int(match.group(3)) != 255:
+        raise ValueError("not an 8-bit binary PPM picture")
+    width, height = int(match.group(1)), int(match.group(2))
+    return Image(width, height, blob[match.end():match.end() + width * height * 3])
+
+
+def grab(session, window="root"):
+    """A screenshot of one window's contents (by id) or of the whole screen."""
+    target = str(window)
+    blob = session.run(["import", "-silent", "-window", target, "-depth", "8", "ppm:-"],
+                       timeout=15).stdout
+    return parse_ppm(blob)
+
+
+def save_png(session, window, path):
+    """Saves the window as the user sees it, frame and title bar included."""
+    session.run(["import", "-silent", "-frame", "-window", str(window), path], timeout=15)
+
+
+def changed_pixels(before, after):
+    """How many pixels differ between two shots of the same size."""
+    if (before.width, before.height) != (after.width, after.height):
+        raise ValueError("shots of different sizes")
+    row = before.width * 3
+    count = 0
+    for start in range(0, len(before.data), row):
+        a, b = before.data[start:start + row], after.data[start:start + row]
+        if a != b:
+            count += sum(a[i:i + 3] != b[i:i + 3] for i in range(0, row, 3))
+    return count
+
+
+def _components(pixels, width):
+    """8-connected groups of a set of flat pixel indices."""
+    left = set(pixels)
+    groups = []
+    while left:
+        seed = left.pop()
+        group, queue = [seed], deque([seed])
+        while queue:
+            p = queue.popleft()
+            x = p % width
+            for dy in (-width, 0, width):
+                for dx in (-1, 0, 1):
+                    if (dx == -1 and x == 0) or (dx == 1 and x == width - 1):
+                        continue
+                    q = p + dy + dx
+                    if q in left:
+                        left.remove(q)
+                        group.append(q)
+                        queue.append(q)
+        groups.append(group)
+    return groups
+
+
+class Blob:
+    """A connected group of pixels with its extent and principal axes (lengths of the
+    equivalent solid rectangle, from the second moments)."""
+
+    def __init__(self, pixels, width):
+        xs = [p % width for p in pixels]
+        ys = [p // width for p in pixels]
+        n = len(pixels)
+        self.area = n
+        self.left, self.right, self.top, self.bottom = min(xs), max(xs), min(ys), max(ys)
+        self.cx, self.cy = sum(xs) / n, sum(ys) / n
+        sxx = sum((x - self.cx) ** 2 for x in xs) / n
+        syy = sum((y - self.cy) ** 2 for y in ys) / n
+        sxy = sum((x - self.cx) * (y - self.cy) for x, y in zip(xs, ys)) / n
+        spread = math.sqrt(((sxx - syy) / 2) ** 2 + sxy ** 2)
+        # A solid w x h rectangle has variances (w^2 - 1)/12 and (h^2 - 1)/12 along its axes.
+        self.length = math.sqrt(12 * ((sxx + syy) / 2 + spread) + 1)
+        self.thickness = math.sqrt(max(0.0, 12 * ((sxx + syy) / 2 - spread)) + 1)
+
+    @property
+    def box_width(self):
+        return self.right - self.left + 1
+
+    @property
+    def box_height(self):
+        return self.bottom - self.top + 1
+
+    def __repr__(self):
+        return (f"{self.box_width}x{self.box_height} at ({self.cx:.0f},{self.cy:.0f}), "
+                f"{self.area} px, length {self.length:.1f}, thickness {self.thickness:.1f}")
+
+
+def colour_blobs(image, colour):
+    """Groups of pixels of exactly this colour, largest first."""
+    needle = bytes(colour)
+    found, start = [], image.data.find(needle)
+    while start >= 0:
+        if start % 3 == 0:
+            found.append(start // 3)
+        start = image.data.find(needle, start + 1)
+    blobs = [Blob(g, image.width) for g in _components(found, image.width)]
+    return sorted(blobs, key=lambda b: b.area, reverse=True)
+
+
+def dark_blobs(image, threshold=128):
+    """Groups of dark pixels (the platform's default black strokes), largest first."""
+    dark = [i for i, v in enumerate(image.luminance()) if v < threshold]
+    blobs = [Blob(g, image.width) for g in _components(dark, image.width)]
+    return sorted(blobs, key=lambda b: b.area, reverse=True)
+
+
+def queen_disc(image, diameter, tolerance=4):
+    """The queen: the largest group of fill-coloured pixels, if it is a round disc of about
+    the given outer diameter (the outline takes a pixel off each side). Returns (blob, why not)."""
+    blobs = colour_blobs(image, QUEEN_FILL)
+    if not blobs:
+        return None, "no pixel of the queen's fill colour"
+    disc = blobs[0]
+    if abs(disc.box_width - diameter) > tolerance or abs(disc.box_height - diameter) > tolerance:
+        return None, f"fill-coloured area is {disc!r}, not a disc about {diameter} px across"
+    # A disc fills pi/4 of its bounding square; a square or a ring would not.
+    fill = disc.area / (disc.box_width * disc.box_height)
+    if not 0.68 <= fill <= 0.88:
+        return None, f"fill-coloured area {disc!r} is not round (fills {fill:.2f} of its box)"
+    stray = sum(b.area for b in blobs[1:])
+    if stray > disc.area // 5:
+        return None, f"{stray} fill-coloured pixels outside the disc {disc!r}"
+    return disc, ""
+
+
+def outline_darkness(image, disc):
+    """Share of directions in which a dark pixel lies just outside the disc's edge."""
+    radius = (disc.box_width + disc.box_height) / 4
+    hits, lum = 0, image.luminance()
+    for k in range(36):
+        angle = 2 * math.pi * k / 36
+        for extra in (0.0, 0.7, 1.4, 2.1):
+            x = round(disc.cx + (radius + extra) * math.cos(angle))
+            y = round(disc.cy + (radius + extra) * math.sin(angle))
+            if 0 <= x < image.width and 0 <= y < image.height and lum[y * image.width + x] < 128:
+                hits += 1
+                break
+    return hits / 36
+
+
+def line_strokes(image, width, min_length, max_length):
+    """Dark groups shaped like a single straight stroke of about the given pen width."""
+    return [b for b in dark_blobs(image)
+            if abs(b.thickness - width) <= 1.2 and min_length <= b.length <= max_length]

@@ -1,0 +1,184 @@
+#!/usr/bin/python3
+"""End-to-end cases of the real drelk program in Xvfb under openbox: the window is found by its
+title, carries its icon, shows the queen and the drone lines, animates, survives resizing, and
+ends with status 0 when the window manager closes it.
+
+    window_test.py DRELK_BINARY [--save-screenshot PATH]
+"""
+
+import argparse
+import os
+import sys
+import time
+
+sys.dont_write_bytecode = True  # keep the source tree clean
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import screen_image  # noqa: E402
+from case_runner import check, main_guard, run_cases  # noqa: E402
+from drelk_window import (TITLE, DrelkProcess, client_geometry, close, resize,  # noqa: E402
+                          wait_client_size, window_icons, window_names)
+from x_session import XSession, unwind_on_signals  # noqa: E402
+
+# 9105 x 6930 twips at 96 dpi (15 twips to the pixel).
+DESIGNED_CLIENT_SIZE = (607, 462)
+# The queen's circle is 375 twips across.
+QUEEN_DIAMETER = 25
+DRONE_PEN_WIDTH = 5
+# Bodies are 100..299 twips (7..20 px); the pen's caps may add up to its width.
+DRONE_STROKE_LENGTH = (5, 30)
+# Early on the drones are spread over the window; a few may lie under the frame or cross.
+MIN_SEPARATE_DRONES = 6
+# The queen flies 50 twips (3.3 px) per 100 ms tick.
+MAX_QUEEN_PIXELS_PER_SECOND = 40
+
+
+class Fixture:
+    def __init__(self, session, binary, save_path):
+        self.session = session
+        self.program = DrelkProcess(session, binary)
+        self.save_path = save_path
+        self.window = None
+
+    def program_alive(self):
+        return self.program.alive()
+
+    def shot(self):
+        return screen_image.grab(self.session, self.window)
+
+    def expect_animating(self, pairs=3, gap=0.3):
+        """Consecutive shots `gap` s apart (several ticks) must all differ."""
+        before = self.shot()
+        for _ in range(pairs):
+            time.sleep(gap)
+            after = self.shot()
+            changed = screen_image.changed_pixels(before, after)
+            check(changed > 0, f"the picture did not change in {gap} s")
+            check(self.program.alive(), "drelk exited while animating")
+            before = after
+        return before
+
+
+def find_window(f):
+    f.window = f.program.wait_window()
+    geometry = client_geometry(f.session, f.window)
+    check(geometry.viewable, f"window not viewable: {geometry}")
+    check((geometry.width, geometry.height) == DESIGNED_CLIENT_SIZE,
+          f"client area {geometry}, expected {DESIGNED_CLIENT_SIZE[0]}x{DESIGNED_CLIENT_SIZE[1]}")
+
+
+def title_and_icon(f):
+    names = window_names(f.session, f.window)
+    check(names == {"_NET_WM_NAME": TITLE, "WM_NAME": TITLE}, f"window names {names}")
+    icons = window_icons(f.session, f.window)
+    sizes = [(w, h) for w, h, _ in icons]
+    icon = next((pixels for w, h, pixels in icons if (w, h) == (32, 32)), None)
+    check(icon is not None, f"no 32 x 32 image in _NET_WM_ICON (sizes {sizes})")
+    opaque = [p for p in icon if p >> 24 >= 128]
+    check(len(opaque) >= 32 * 32 // 8, f"the 32 x 32 icon is almost empty ({len(opaque)} px)")
+    check(len({p & 0xFFFFFF for p in opaque}) >= 3, "the 32 x 32 icon is a flat patch of colour")
+
+
+def queen_and_drones(f):
+    """The queen's disc and the drone strokes, each seen in at least one of a few shots
+    (a drone may pass over the queen, or two drones cross, in any one of them)."""
+    queen_reason = drone_reason = "no shot taken"
+    queen_seen = drones_seen = False
+    deadline = time.monotonic() + 4
+    while time.monotonic() < deadline and not (queen_seen and drones_seen):
+        image = f.shot()
+        disc, why = screen_image.queen_disc(image, QUEEN_DIAMETER)
+        if disc and screen_image.outline_darkness(image, disc) >= 0.9:
+            queen_seen = True
+        else:
+            queen_reason = why or f"the queen's disc {disc!r} has no dark outline"
+        strokes = screen_image.line_strokes(image, DRONE_PEN_WIDTH, *DRONE_STROKE_LENGTH)
+        if MIN_SEPARATE_DRONES <= len(strokes) <= 10:
+            drones_seen = True
+            if f.save_path and queen_seen:
+                screen_image.save_png(f.session, f.window, f.save_path)
+                f.save_path = None
+        else:
+            drone_reason = (f"{len(strokes)} drone-like strokes; dark areas: "
+                            f"{screen_image.dark_blobs(image)[:12]}")
+        time.sleep(0.1)
+    check(queen_seen, f"queen not found: {queen_reason}")
+    check(drones_seen, f"drones not found: {drone_reason}")
+    check(f.save_path is None, "no shot showed queen and drones together to save")
+
+
+def animates_without_trails(f):
+    last = f.expect_animating(pairs=4)
+    # Each tick repaints only what moved; anything it forgot to clear would pile up here.
+    dark = sum(b.area for b in screen_image.dark_blobs(last))
+    most = 10 * DRONE_PEN_WIDTH * (DRONE_STROKE_LENGTH[1] + 2) + 4 * QUEEN_DIAMETER * 4
+    check(dark <= most, f"{dark} dark pixels after animating: old lines left behind?")
+    fill = screen_image.colour_blobs(last, screen_image.QUEEN_FILL)
+    check(sum(b.area for b in fill) <= QUEEN_DIAMETER ** 2,
+          f"queen-coloured areas left behind: {fill[:5]}")
+
+
+def queen_position(f):
+    for _ in range(10):
+        disc, _why = screen_image.queen_disc(f.shot(), QUEEN_DIAMETER)
+        if disc:
+            return disc, time.monotonic()
+        time.sleep(0.05)
+    raise AssertionError("queen not found")
+
+
+def keeps_running_when_resized(f):
+    for grow in (True, False):
+        disc, seen = queen_position(f)
+        # Growing keeps the queen in view; shrinking stops a little past her, so that she
+        # and the drones chasing her stay on screen to show the animation going on.
+        width = 900 if grow else max(200, round(disc.right) + 60)
+        height = 700 if grow else max(150, round(disc.bottom) + 60)
+        resize(f.session, f.window, width, height)
+        wait_client_size(f.session, f.window, width, height)
+        after, now = queen_position(f)
+        moved = ((after.cx - disc.cx) ** 2 + (after.cy - disc.cy) ** 2) ** 0.5
+        allowed = MAX_QUEEN_PIXELS_PER_SECOND * (now - seen) + 4
+        check(moved <= allowed, f"the queen jumped {moved:.0f} px when resized to "
+                                f"{width}x{height} (at most {allowed:.0f} px of flight)")
+        f.expect_animating()
+
+
+def exits_when_closed(f):
+    start = time.monotonic()
+    close(f.session)
+    status, _ = f.program.wait_exit(timeout=5)
+    elapsed = time.monotonic() - start
+    check(status == 0, f"exit status {status}")
+    check(elapsed <= 1.0, f"took {elapsed:.2f} s to exit after the close")
+    check(f.program.stderr() == "", f"wrote to stderr: {f.program.stderr()!r}")
+
+
+CASES = [
+    ("window found by its title at its designed size", find_window),
+    ("title and 32 x 32 icon", title_and_icon),
+    ("queen disc and drone lines on screen", queen_and_drones),
+    ("animates between ticks without trails", animates_without_trails),
+    ("keeps running when resized", keeps_running_when_resized),
+    ("exits 0 when closed by the window manager", exits_when_closed),
+]
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("binary", help="the drelk program to test")
+    parser.add_argument("--save-screenshot", metavar="PATH",
+                        help="save a PNG of the running window (frame included) to PATH")
+    args = parser.parse_args()
+    if not os.access(args.binary, os.X_OK):
+        parser.error(f"not an executable: {args.binary}")
+    save_path = os.path.abspath(args.save_screenshot) if args.save_screenshot else None
+    if save_path and not os.path.isdir(os.path.dirname(save_path)):
+        parser.error(f"no such folder for the screenshot: {os.path.dirname(save_path)}")
+    unwind_on_signals()
+    with XSession() as session:
+        return run_cases(CASES, Fixture(session, args.binary, save_path))
+
+
+if __name__ == "__main__":
+    main_guard(main)

@@ -1,0 +1,187 @@
+"""A private X display (Xvfb) with a real window manager (openbox), for driving the real program.
+
+Everything started here dies with the script: children are started with a parent-death signal,
+SIGTERM/SIGINT/SIGHUP unwind through the normal clean-up, and the session's temporary HOME and
+XDG folders are removed when it stops. Every wait is bounded.
+"""
+
+import ctypes
+import os
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+_PR_SET_PDEATHSIG = 1
+_libc = ctypes.CDLL(None, use_errno=True)
+
+REQUIRED_TOOLS = ("Xvfb", "openbox", "xdotool", "wmctrl", "xprop", "xwininfo", "import")
+
+
+class SessionError(RuntimeError):
+    """The X server or the window manager could not be started."""
+
+
+def _die_with_parent():
+    # Runs in the child between fork and exec: if the script is killed outright (a CTest
+    # timeout sends SIGKILL), the kernel takes its X server and programs with it.
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+def _raise_exit(signum, _frame):
+    raise SystemExit(128 + signum)
+
+
+def unwind_on_signals():
+    """Turns SIGTERM, SIGINT and SIGHUP into SystemExit, so `finally` blocks stop the session."""
+    for signum in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+        signal.signal(signum, _raise_exit)
+
+
+def wait_until(predicate, timeout, what, interval=0.02):
+    """Polls predicate until it returns something truthy; raises TimeoutError after timeout s."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = predicate()
+        if result:
+            return result
+        if time.monotonic() >= deadline:
+            raise TimeoutError(f"timed out after {timeout:g} s waiting for {what}")
+        time.sleep(interval)
+
+
+def missing_tools():
+    return [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
+
+
+class XSession:
+    """Xvfb on a free display (chosen by the server itself, -displayfd) plus openbox."""
+
+    def __init__(self, width=1280, height=1024, start_timeout=15.0):
+        self.width = width
+        self.height = height
+        self.start_timeout = start_timeout
+        self.home = None
+        self.env = None
+        self.display = None
+        self.xserver = None
+        self._children = []
+
+    def __enter__(self):
+        try:
+            self.start()
+        except BaseException:
+            self.stop()
+            raise
+        return self
+
+    def __exit__(self, *_exc):
+        self.stop()
+
+    def start(self):
+        missing = missing_tools()
+        if missing:
+            raise SessionError(f"missing tools: {' '.join(missing)} (run scripts/install-deps)")
+        self.home = tempfile.mkdtemp(prefix="drelk-x-")
+        self.env = self._private_environment(self.home)
+        self.display = self._start_xserver()
+        self.env["DISPLAY"] = self.display
+        self._start_window_manager()
+
+    def _private_environment(self, home):
+        env = {k: v for k, v in os.environ.items() if not k.startswith(("XDG_", "QT_", "WAYLAND"))}
+        env.pop("DISPLAY", None)
+        env["HOME"] = home
+        for name, sub in (("XDG_CONFIG_HOME", ".config"), ("XDG_CACHE_HOME", ".cache"),
+                          ("XDG_DATA_HOME", ".local/share"), ("XDG_RUNTIME_DIR", "runtime")):
+            path = os.path.join(home, sub)
+            os.makedirs(path, mode=0o700, exist_ok=True)
+            env[name] = path
+        return env
+
+    def _start_xserver(self):
+        read_end, write_end = os.pipe()
+        try:
+            self.xserver = self.spawn(
+                ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
+                 "-screen", "0", f"{self.width}x{self.height}x24"],
+                pass_fds=(write_end,), log="xvfb.log")
+            os.close(write_end)
+            write_end = -1
+            text = self._read_line(read_end)
+        finally:
+            os.close(read_end)
+            if write_end >= 0:
+                os.close(write_end)
+        if not text.strip().isdigit():
+            raise SessionError("Xvfb did not report a display: " + self.log("xvfb.log"))
+        return ":" + text.strip()
+
+    def _read_line(self, fd):
+        # Xvfb writes the number and the newline separately, and dies if the pipe is closed
+        # in between: read up to the newline.
+        text, deadline = b"", time.monotonic() + self.start_timeout
+        while not text.endswith(b"\n"):
+            ready, _, _ = select.select([fd], [], [], max(0.0, deadline - time.monotonic()))
+            chunk = os.read(fd, 64) if ready else b""
+            if not chunk:
+                break
+            text += chunk
+        return text.decode(errors="replace")
+
+    def _start_window_manager(self):
+        self.spawn(["openbox", "--sm-disable"], log="openbox.log")
+        try:
+            # openbox announces itself on the root window once it manages the screen.
+            wait_until(lambda: self.run(["wmctrl", "-m"], check=False).returncode == 0,
+                       self.start_timeout, "openbox to manage the screen", interval=0.05)
+        except TimeoutError as error:
+            state = "running" if self.xserver.poll() is None else "gone"
+            raise SessionError(f"{error} on {self.display} (X server {state}): "
+                               f"{self.log('openbox.log')} {self.log('xvfb.log')}") from None
+
+    def path(self, name):
+        return os.path.join(self.home, name)
+
+    def log(self, name):
+        try:
+            with open(self.path(name), errors="replace") as file:
+                return file.read().strip()[-2000:]
+        except OSError:
+            return ""
+
+    def spawn(self, args, log=None, **kwargs):
+        """Starts a child in this session's environment; it is stopped when the session stops.
+
+        With log, the child's stdout and stderr go to that file in the session's folder."""
+        kwargs.setdefault("env", self.env)
+        if log is None:
+            process = subprocess.Popen(args, preexec_fn=_die_with_parent, **kwargs)
+        else:
+            with open(self.path(log), "wb") as file:
+                process = subprocess.Popen(args, preexec_fn=_die_with_parent, stdout=file,
+                                           stderr=subprocess.STDOUT, **kwargs)
+        self._children.append(process)
+        return process
+
+    def run(self, args, timeout=10.0, check=True):
+        """Runs a short X client (xdotool, xprop, ...) to completion and returns its result."""
+        return subprocess.run(args, env=self.env, capture_output=True, timeout=timeout,
+                              check=check, preexec_fn=_die_with_parent)
+
+    def stop(self):
+        # Newest first: programs, then the window manager, then the X server.
+        for process in reversed(self._children):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=3)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait(timeout=3)
+        self._children.clear()
+        if self.home:
+            shutil.rmtree(self.home, ignore_errors=True)
+            self.home = None
