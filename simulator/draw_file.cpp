@@ -1,6 +1,7 @@
 #include "draw_file.h"
 
 #include "bad_input.h"
+#include "printable_text.h"
 
 #include <charconv>
 
@@ -9,7 +10,7 @@ namespace {
 
 [[noreturn]] void Reject(std::string_view source, std::uint64_t line_number, const std::string& why)
 {
-    throw BadInput(std::string(source) + ":" + std::to_string(line_number) + ": " + why);
+    throw BadInput(Printable(source) + ":" + std::to_string(line_number) + ": " + why);
 }
 
 } // namespace
@@ -26,12 +27,11 @@ float ParseDraw(std::string_view text, std::string_view source, std::uint64_t li
     const char* end = number.data() + number.size();
     const auto [stop, error] = std::from_chars(number.data(), end, value);
     if (error == std::errc::invalid_argument || stop != end) {
-        Reject(source, line_number, "'" + std::string(number) + "' is not a decimal number");
+        Reject(source, line_number, Quoted(number) + " is not a decimal number");
     }
     if (error == std::errc::result_out_of_range || !(value >= 0.0f && value < 1.0f)) {
         Reject(source, line_number,
-               "draw '" + std::string(number) +
-                   "' is not a single-precision value with 0 <= r < 1");
+               "draw " + Quoted(number) + " is not a single-precision value with 0 <= r < 1");
     }
     return value;
 }

@@ -3,6 +3,7 @@
 #include "bad_input.h"
 #include "draw_file.h"
 #include "flight/flight_fault.h"
+#include "printable_text.h"
 #include "sim_options.h"
 #include "simulation.h"
 
@@ -47,7 +48,8 @@ int main(int argc, char** argv)
             } else {
                 std::ifstream file(path);
                 if (!file) {
-                    throw BadInput("--draws: cannot read '" + path + "': " + std::strerror(errno));
+                    throw BadInput("--draws: cannot read " + Quoted(path) + ": " +
+                                   std::strerror(errno));
                 }
                 DrawFileRandom draws(file, path);
                 RunSimulation(options, draws, stdout);

@@ -2,6 +2,7 @@
 
 #include "bad_input.h"
 #include "flight/designed_layout.h"
+#include "printable_text.h"
 
 #include <charconv>
 
@@ -14,11 +15,11 @@ std::uint64_t ParseCount(std::string_view text, std::string_view option, std::st
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error == std::errc::invalid_argument || stop != end) {
-        throw BadInput(std::string(option) + ": '" + std::string(text) + "' is not a whole number" +
+        throw BadInput(std::string(option) + ": " + Quoted(text) + " is not a whole number" +
                        std::string(what));
     }
     if (error == std::errc::result_out_of_range) {
-        throw BadInput(std::string(option) + ": '" + std::string(text) + "' is too large");
+        throw BadInput(std::string(option) + ": " + Quoted(text) + " is too large");
     }
     return value;
 }
@@ -28,8 +29,8 @@ WindowSize ParseSize(std::string_view text, std::string_view option)
 {
     const auto cross = text.find('x');
     if (cross == std::string_view::npos) {
-        throw BadInput(std::string(option) + ": '" + std::string(text) +
-                       "' is not a size of the form WIDTHxHEIGHT");
+        throw BadInput(std::string(option) + ": " + Quoted(text) +
+                       " is not a size of the form WIDTHxHEIGHT");
     }
     WindowSize size;
     const std::string_view sides[] = {text.substr(0, cross), text.substr(cross + 1)};
@@ -40,12 +41,12 @@ WindowSize ParseSize(std::string_view text, std::string_view option)
         const char* end = side.data() + side.size();
         const auto [stop, error] = std::from_chars(side.data(), end, value);
         if (side.empty() || stop != end || error == std::errc::invalid_argument) {
-            throw BadInput(std::string(option) + ": '" + std::string(text) +
-                           "' is not a size of the form WIDTHxHEIGHT in whole twips");
+            throw BadInput(std::string(option) + ": " + Quoted(text) +
+                           " is not a size of the form WIDTHxHEIGHT in whole twips");
         }
         if (error == std::errc::result_out_of_range || value <= 0 || value > kMaxWindowSide) {
-            throw BadInput(std::string(option) + ": window side '" + std::string(side) +
-                           "' must be from 1 to " + std::to_string(kMaxWindowSide) + " twips");
+            throw BadInput(std::string(option) + ": window side " + Quoted(side) +
+                           " must be from 1 to " + std::to_string(kMaxWindowSide) + " twips");
         }
         *fields[i] = value;
     }
@@ -56,8 +57,8 @@ Resize ParseResize(std::string_view text, std::string_view option)
 {
     const auto colon = text.find(':');
     if (colon == std::string_view::npos) {
-        throw BadInput(std::string(option) + ": '" + std::string(text) +
-                       "' is not of the form TICK:WIDTHxHEIGHT");
+        throw BadInput(std::string(option) + ": " + Quoted(text) +
+                       " is not of the form TICK:WIDTHxHEIGHT");
     }
     return Resize{ParseCount(text.substr(0, colon), option, " of ticks"),
                   ParseSize(text.substr(colon + 1), option)};
@@ -96,7 +97,7 @@ SimOptions ParseSimOptions(std::span<const std::string_view> args)
         const bool known = option == "--ticks" || option == "--window" || option == "--resize" ||
                            option == "--every" || option == "--seed" || option == "--draws";
         if (!known) {
-            throw BadInput("unknown option '" + std::string(option) + "' (see --help)");
+            throw BadInput("unknown option " + Quoted(option) + " (see --help)");
         }
         if (i + 1 == args.size()) {
             throw BadInput(std::string(option) + ": a value is missing");

@@ -1,0 +1,37 @@
+#include "printable_text.h"
+
+namespace drelk::sim {
+
+std::string Printable(std::string_view text)
+{
+    static constexpr char kHexDigits[] = "0123456789abcdef";
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            shown += c;
+        } else if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\r') {
+            shown += "\\r";
+        } else if (c == '\t') {
+            shown += "\\t";
+        } else {
+            shown += "\\x";
+            shown += kHexDigits[byte >> 4];
+            shown += kHexDigits[byte & 0xf];
+        }
+    }
+    return shown;
+}
+
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '\'');
+    quoted += Printable(text);
+    quoted += '\'';
+    return quoted;
+}
+
+} // namespace drelk::sim
