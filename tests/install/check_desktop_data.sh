@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The menu entry and the AppStream description pass the desktop's own validators, and what
+# they name (the program, the icon, the binaries) is really installed.
+# Usage: check_desktop_data.sh STAGE APP_ID SOURCE_DIR
+source "$(dirname "$0")/common.sh"
+stage=$1 id=$2 source_dir=$3
+prefix=$stage/usr
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+
+field()
+{
+    sed -n "s/^$1=//p" "$desktop"
+}
+
+echo "desktop-file-validate $desktop"
+expect_silent desktop-file-validate "$desktop"
+
+[ "$(field Name)" = "The Drelk" ] || fail "Name is '$(field Name)', not 'The Drelk'"
+[ "$(field Terminal)" = "false" ] || fail "Terminal is '$(field Terminal)', not false"
+# The program takes no arguments and refuses any, so the menu must start it bare.
+exec_line=$(field Exec)
+[ -x "$prefix/bin/$exec_line" ] ||
+    fail "Exec '$exec_line' is not an installed program taking no arguments"
+icon=$(field Icon)
+for file in "icons/hicolor/32x32/apps/$icon.png" "icons/hicolor/scalable/apps/$icon.svg"; do
+    [ -f "$prefix/share/$file" ] || fail "Icon '$icon' has no share/$file"
+done
+
+# --strict fails on anything but pedantic notes, which are shown for the record.
+appstream_check()
+{
+    local out
+    echo "appstreamcli $* --no-net --strict --pedantic"
+    out=$(appstreamcli "$@" --no-net --strict --pedantic 2>&1) ||
+        fail "appstreamcli $* reported:"$'\n'"$out"
+    echo "$out"
+}
+appstream_check validate "$metainfo"
+# The whole tree: the metainfo's launchable must name an installed menu entry.
+appstream_check validate-tree "$stage"
+
+binaries=$(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo")
+[ -n "$binaries" ] || fail "the metainfo provides no binary"
+for binary in $binaries; do
+    [ -x "$prefix/bin/$binary" ] || fail "the metainfo provides '$binary', which is not installed"
+done
+for binary in "$prefix"/bin/*; do
+    grep -qx "${binary##*/}" <<<"$binaries" ||
+        fail "the installed program '${binary##*/}' is missing from the metainfo's provides"
+done
+
+# The screenshot is published from the repository: its address must name a file in it.
+url=$(sed -n 's|.*<image>\(.*\)</image>.*|\1|p' "$metainfo")
+[ -f "$source_dir/${url#*/main/}" ] || fail "the screenshot $url is not a file of the repository"

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The install rules put exactly the expected files under the prefix, nothing more or less,
+# with the modes a package needs: programs executable, everything else plain read-only data.
+# Usage: check_installed_files.sh STAGE EXPECTED_FILES
+source "$(dirname "$0")/common.sh"
+prefix=$1/usr expected=$2
+
+installed=$(cd "$prefix" && find . ! -type d -printf '%P\n' | sort)
+if [ "$installed" != "$(expected_files "$expected")" ]; then
+    fail "the installed files differ from $expected (< expected, > installed):"$'\n'"$(
+        diff <(expected_files "$expected") <(echo "$installed") || true)"
+fi
+
+while read -r path; do
+    mode=$(stat -c %a "$prefix/$path")
+    case $path in
+    bin/*) want=755 ;;
+    *) want=644 ;;
+    esac
+    [ "$mode" = "$want" ] || fail "$path is installed with mode $mode, not $want"
+done <<<"$installed"
+echo "installed as expected: $(wc -l <<<"$installed") files"
