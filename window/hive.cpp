@@ -78,14 +78,16 @@ void Hive::SetDroneLineX(int n, float x1, float x2) { Line(n).SetX(x1, x2); }
 
 void Hive::SetDroneLineY(int n, float y1, float y2) { Line(n).SetY(y1, y2); }
 
-const DroneLine& Hive::DroneAt(int n) const { return const_cast<Hive*>(this)->Line(n); }
+const DroneLine& Hive::DroneAt(int n) const { return Drone[LineIndex(n)]; }
 
-DroneLine& Hive::Line(int n)
+DroneLine& Hive::Line(int n) { return Drone[LineIndex(n)]; }
+
+std::size_t Hive::LineIndex(int n)
 {
     if (n < 1 || n > kDroneCount) {
         throw FlightFault("drone line " + std::to_string(n) + " does not exist (1..10)");
     }
-    return Drone[static_cast<std::size_t>(n)];
+    return static_cast<std::size_t>(n);
 }
 
 void Hive::paintEvent(QPaintEvent* event)

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
 
 namespace drelk::window {
 
@@ -60,6 +61,8 @@ private:
     void Fail(const QString& what);
     void FollowScreen();
     DroneLine& Line(int n);
+    // Drone numbers run 1..10; any other is a fault.
+    static std::size_t LineIndex(int n);
 
     RandomSource& random_;
     FaultReport report_;

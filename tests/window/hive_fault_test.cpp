@@ -2,6 +2,7 @@
 // stopped, and the program asked to end with a non-zero status.
 
 #include "error_report.h"
+#include "flight/flight_fault.h"
 #include "hive_harness.h"
 
 #include <QApplication>
@@ -69,6 +70,16 @@ TEST(HiveFault, AFaultyTickStopsTheTimerReportsOnceAndAsksForAFaultExit)
     QCoreApplication::sendEvent(&hive, &late);
     EXPECT_EQ(report.told.size(), 1u);
     EXPECT_EQ(report.ended.size(), 1u);
+}
+
+TEST(HiveFault, ADroneLineOutsideOneToTenIsAFaultOfTheFlight)
+{
+    RecordedReport report;
+    ClockRandom random(7);
+    Hive hive(random, report.Seam());
+    EXPECT_THROW(hive.SetDroneLineX(0, 1, 2), FlightFault);
+    EXPECT_THROW(hive.SetDroneLineY(11, 1, 2), FlightFault);
+    EXPECT_THROW(static_cast<void>(hive.DroneAt(-1)), FlightFault);
 }
 
 TEST(HiveFault, AFaultyScatterIsReportedBeforeTheWindowEverShows)
