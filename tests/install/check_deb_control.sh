@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The package is drelk_VERSION_ARCH.deb with the right control fields, and its Depends,
-# found by dpkg-shlibdeps, covers every shared library its programs load, Qt 6 included;
-# apt accepts it for installation on this machine.
+# The package is drelk_VERSION_ARCH.deb with the right control fields and a well-formed
+# changelog for that version; its Depends, found by dpkg-shlibdeps, covers every shared
+# library its programs load, Qt 6 included; apt accepts it for installation on this machine.
 # Usage: check_deb_control.sh OUT_DIR VERSION
 source "$(dirname "$0")/common.sh"
 out=$1 version=$2
@@ -21,7 +21,7 @@ field()
 [ "$(field Package)" = drelk ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
-[ "$(field Section)" = games ] || fail "Section is '$(field Section)'"
+[ "$(field Section)" = x11 ] || fail "Section is '$(field Section)'"
 [[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] ||
     fail "Maintainer '$(field Maintainer)' is not 'Name <address>'"
 [ "$(field Description | wc -l)" -ge 2 ] || fail "the Description has no long text"
@@ -38,6 +38,12 @@ for program in "$scratch"/usr/bin/*; do
             fail "${program##*/} loads $library from $(paste -sd, <<<"$owners"), missing from Depends"
     done
 done
+
+zcat "$scratch/usr/share/doc/drelk/changelog.gz" >"$scratch/changelog"
+logged=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version 2>"$scratch/parse.log") ||
+    fail "dpkg-parsechangelog cannot read the changelog"
+[ ! -s "$scratch/parse.log" ] || fail "the changelog is malformed:"$'\n'"$(cat "$scratch/parse.log")"
+[ "$logged" = "$version" ] || fail "the changelog's latest entry is $logged, not $version"
 
 # What `apt-get install ./drelk_*.deb` would do, without doing it.
 apt-get install --simulate -o Debug::NoLocking=1 "$deb" >"$scratch/apt.log" 2>&1 ||
