@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Shared by the install checks: strict shell, a one-line failure, and the expected file list.
 set -euo pipefail
-export LC_ALL=C
+export LC_ALL=C.UTF-8
 
 fail()
 {
