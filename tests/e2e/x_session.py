@@ -7,10 +7,12 @@ XDG folders are removed when it stops. Every wait is bounded.
 
 import ctypes
 import os
+import re
 import select
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -80,19 +82,58 @@ class XSession:
     def __exit__(self, *_exc):
         self.stop()
 
+    ATTEMPTS = 3
+
     def start(self):
         missing = missing_tools()
         if missing:
             raise SessionError(f"missing tools: {' '.join(missing)} (run scripts/install-deps)")
+        # Other X servers come and go on this machine (parallel tests, other users); should
+        # ours not come up usable, a fresh server on a fresh display is tried.
+        for attempt in range(1, self.ATTEMPTS + 1):
+            try:
+                self._start_once()
+                return
+            except SessionError as error:
+                note = f"{error} [{self._sockets()}]"
+                self.stop()
+                if attempt == self.ATTEMPTS:
+                    raise SessionError(note) from None
+                print(f"x_session: attempt {attempt} failed, starting again: {note}",
+                      file=sys.stderr, flush=True)
+
+    def _start_once(self):
         self.home = tempfile.mkdtemp(prefix="drelk-x-")
         self.env = self._private_environment(self.home)
         self.display = self._start_xserver()
         self.env["DISPLAY"] = self.display
+        self._expect_own_screen()
         self._start_window_manager()
+
+    @staticmethod
+    def _sockets():
+        try:
+            return "X sockets: " + " ".join(sorted(os.listdir("/tmp/.X11-unix")))
+        except OSError as error:
+            return f"no X sockets: {error}"
+
+    def _expect_own_screen(self):
+        """The display answers, and with our screen size: it is our server, not another's."""
+        def answer():
+            result = self.run(["xwininfo", "-root"], check=False)
+            return result.stdout.decode() if result.returncode == 0 else None
+        try:
+            info = wait_until(answer, self.start_timeout, f"the X server on {self.display}")
+        except TimeoutError as error:
+            raise SessionError(f"{error}: {self.log('xvfb.log')}") from None
+        size = re.search(r"Width: (\d+)\s+Height: (\d+)", info)
+        if not size or (int(size.group(1)), int(size.group(2))) != (self.width, self.height):
+            raise SessionError(f"{self.display} is not our {self.width}x{self.height} screen")
 
     def _private_environment(self, home):
         env = {k: v for k, v in os.environ.items() if not k.startswith(("XDG_", "QT_", "WAYLAND"))}
         env.pop("DISPLAY", None)
+        env.pop("XAUTHORITY", None)
         env["HOME"] = home
         for name, sub in (("XDG_CONFIG_HOME", ".config"), ("XDG_CACHE_HOME", ".cache"),
                           ("XDG_DATA_HOME", ".local/share"), ("XDG_RUNTIME_DIR", "runtime")):
@@ -105,7 +146,9 @@ class XSession:
         read_end, write_end = os.pipe()
         try:
             self.xserver = self.spawn(
-                ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
+                # -noreset: the server stays up between clients instead of regenerating
+                # (and refusing connections for a moment) each time the last one leaves.
+                ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-noreset",
                  "-screen", "0", f"{self.width}x{self.height}x24"],
                 pass_fds=(write_end,), log="xvfb.log")
             os.close(write_end)
