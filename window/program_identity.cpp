@@ -1,6 +1,6 @@
 #include "program_identity.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QString>
 
 namespace drelk::window {
@@ -10,6 +10,8 @@ void DescribeProgram()
     QCoreApplication::setApplicationName(QStringLiteral("Drelk"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     QCoreApplication::setOrganizationName(QStringLiteral("The Drelk developers"));
+    // Lets a Wayland compositor tie the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DRELK_APP_ID));
 }
 
 QIcon ProgramIcon() { return QIcon(QStringLiteral(":/icons/drelk.xpm")); }
