@@ -1,48 +1,22 @@
 // The drelk-sim program as a user runs it: exit statuses, messages and output.
 
+#include "support/run_program.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Files of their own for each test, since CTest runs the tests side by side.
-std::string TempPath(const std::string& name)
-{
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    return ::testing::TempDir() + "drelk_sim_cli_" + test->name() + "_" + name;
-}
+using drelk::testing::Outcome;
 
 // Runs drelk-sim with `args` (already shell-quoted) and `input` on standard input.
 Outcome RunSim(const std::string& args, const std::string& input = "")
 {
-    const std::string in_path = TempPath("in"), out_path = TempPath("out"),
-                      err_path = TempPath("err");
-    std::ofstream(in_path) << input;
-    const std::string command = std::string(DRELK_SIM_PATH) + " " + args + " <" + in_path + " >" +
-                                out_path + " 2>" + err_path;
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out_path), ReadAll(err_path)};
+    return drelk::testing::RunProgram(std::string(DRELK_SIM_PATH) + " " + args, input);
 }
 
 std::vector<std::string> Lines(const std::string& text)

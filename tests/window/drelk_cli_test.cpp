@@ -1,40 +1,20 @@
 // The drelk program's command line, as a user meets it on a machine with no display.
 
+#include "support/run_program.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using drelk::testing::Outcome;
 
 // Runs drelk with `args` and no display of any kind.
 Outcome RunDrelk(const std::string& args)
 {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string base = ::testing::TempDir() + "drelk_cli_" + test->name();
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                                std::string(DRELK_PATH) + " " + args + " </dev/null >" + base +
-                                ".out 2>" + base + ".err";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(base + ".out"), ReadAll(base + ".err")};
+    return drelk::testing::RunProgram("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                      std::string(DRELK_PATH) + " " + args);
 }
 
 } // namespace
