@@ -3,8 +3,8 @@
 
 #include "flight/designed_layout.h"
 #include "flight/movement_tick.h"
+#include "flight/plain_scene.h"
 #include "flight/scatter.h"
-#include "plain_scene.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,9 +14,9 @@ using namespace drelk;
 
 void MovementTick(benchmark::State& bench)
 {
-    sim::PlainScene scene(kDesignedOuterWidth, kDesignedOuterHeight);
+    PlainScene scene(kDesignedOuterWidth, kDesignedOuterHeight);
     FlightState state;
-    ClockRandom random(42);
+    MersenneRandom random(42);
     ScatterDrones(state, scene, random);
     for (auto _ : bench) {
         MovementTimer_Timer(state, scene, random);

@@ -3,6 +3,7 @@
 // The flight simulation's state and the display operations it works through.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace drelk {
@@ -29,6 +30,10 @@ struct FlightState {
 
 // The drone record for drone n, with a fault for any n outside the table.
 DroneState& DroneRecord(FlightState& state, int n);
+
+// Where drone line n (1..10) is kept in a table indexed by drone number; any other n is a
+// fault. Every realisation of the scene's drone lines goes through it.
+std::size_t DroneLineIndex(int n);
 
 // Every way the flight code reaches the display. All values are single-precision twips;
 // reads return what is current (the window's size follows every resize).

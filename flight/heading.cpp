@@ -1,6 +1,6 @@
-#include "heading.h"
+#include "flight/heading.h"
 
-#include "numeric_rules.h"
+#include "flight/numeric_rules.h"
 
 #include <array>
 #include <cmath>

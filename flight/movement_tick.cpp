@@ -1,7 +1,7 @@
-#include "movement_tick.h"
+#include "flight/movement_tick.h"
 
-#include "heading.h"
-#include "numeric_rules.h"
+#include "flight/heading.h"
+#include "flight/numeric_rules.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "flight_state.h"
-#include "random_source.h"
+#include "flight/flight_state.h"
+#include "flight/random_source.h"
 
 namespace drelk {
 

@@ -1,6 +1,6 @@
-#include "numeric_rules.h"
+#include "flight/numeric_rules.h"
 
-#include "flight_fault.h"
+#include "flight/flight_fault.h"
 
 #include <cmath>
 #include <cstdio>

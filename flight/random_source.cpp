@@ -1,10 +1,10 @@
-#include "random_source.h"
+#include "flight/random_source.h"
 
 #include <chrono>
 
 namespace drelk {
 
-void ClockRandom::SeedRandom()
+void MersenneRandom::SeedRandom()
 {
     const std::uint64_t seed =
         fixed_seed_ ? *fixed_seed_
@@ -15,7 +15,7 @@ void ClockRandom::SeedRandom()
     engine_.seed(sequence);
 }
 
-float ClockRandom::NextRandom()
+float MersenneRandom::NextRandom()
 {
     // The top 24 bits of a 32-bit draw scaled by 2^-24 are exact in a float and at most
     // 1 - 2^-24, so the result can never round up to 1.

@@ -20,9 +20,9 @@ protected:
 
 // The program's generator: uniform over the 2^24 floats k / 2^24 (every one exact, none
 // of them 1), seeded from the clock, or from a fixed seed for reproducible runs.
-class ClockRandom final : public RandomSource {
+class MersenneRandom final : public RandomSource {
 public:
-    explicit ClockRandom(std::optional<std::uint64_t> fixed_seed = std::nullopt)
+    explicit MersenneRandom(std::optional<std::uint64_t> fixed_seed = std::nullopt)
         : fixed_seed_(fixed_seed)
     {
     }

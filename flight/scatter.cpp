@@ -1,7 +1,7 @@
-#include "scatter.h"
+#include "flight/scatter.h"
 
-#include "heading.h"
-#include "numeric_rules.h"
+#include "flight/heading.h"
+#include "flight/numeric_rules.h"
 
 #include <cmath>
 

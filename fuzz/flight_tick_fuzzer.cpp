@@ -6,9 +6,9 @@
 
 #include "flight/flight_fault.h"
 #include "flight/movement_tick.h"
+#include "flight/plain_scene.h"
 #include "flight/scatter.h"
-#include "flight_invariants.h"
-#include "plain_scene.h"
+#include "tests/support/flight_invariants.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const float width = Side(input);
     const float height = Side(input);
     const int ticks = input.ConsumeIntegralInRange<int>(0, kMostTicks);
-    sim::PlainScene scene(width, height);
+    PlainScene scene(width, height);
     // Now and then the queen starts anywhere in the window on a half-twip grid rather than
     // at her designed place, so that a head can sit exactly on her centre, or straight in
     // line with it, as the pursuit's bearing table foresees.
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int tick = 0;
     try {
         ScatterDrones(state, scene, random);
-        if (auto broken = testing::CheckAfterScatter(state, scene)) {
+        if (auto broken = tests::CheckAfterScatter(state, scene)) {
             Finding(tick, *broken);
         }
         for (tick = 1; tick <= ticks; ++tick) {
@@ -94,9 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const float new_width = Side(input);
                 scene.Resize(new_width, Side(input));
             }
-            const testing::FlightSnapshot before = testing::TakeSnapshot(state, scene);
+            const tests::FlightSnapshot before = tests::TakeSnapshot(state, scene);
             MovementTimer_Timer(state, scene, random);
-            if (auto broken = testing::CheckAfterTick(before, state, scene)) {
+            if (auto broken = tests::CheckAfterTick(before, state, scene)) {
                 Finding(tick, *broken);
             }
         }

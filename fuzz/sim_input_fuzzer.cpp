@@ -6,10 +6,10 @@
 // only ever come out as BadInput with a one-line message, and the CSV written before it
 // must be whole rows.
 
-#include "bad_input.h"
-#include "draw_file.h"
-#include "sim_options.h"
-#include "simulation.h"
+#include "simulator/bad_input.h"
+#include "simulator/draw_file.h"
+#include "simulator/sim_options.h"
+#include "simulator/simulation.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "csv_report.h"
+#include "simulator/csv_report.h"
 
 #include <charconv>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "flight/flight_state.h"
-#include "plain_scene.h"
+#include "flight/plain_scene.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
-#include "draw_file.h"
+#include "simulator/draw_file.h"
 
-#include "bad_input.h"
-#include "printable_text.h"
+#include "simulator/bad_input.h"
+#include "simulator/printable_text.h"
 
 #include <charconv>
 

@@ -1,11 +1,11 @@
 // drelk-sim: the Drelk flight without a window, printed as CSV.
 
-#include "bad_input.h"
-#include "draw_file.h"
 #include "flight/flight_fault.h"
-#include "printable_text.h"
-#include "sim_options.h"
-#include "simulation.h"
+#include "simulator/bad_input.h"
+#include "simulator/draw_file.h"
+#include "simulator/printable_text.h"
+#include "simulator/sim_options.h"
+#include "simulator/simulation.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int kExitBadInput = 2;
-constexpr int kExitFlightFault = 3;
 
 int Fail(const char* kind, const char* message, int status)
 {
@@ -55,7 +54,7 @@ int main(int argc, char** argv)
                 RunSimulation(options, draws, stdout);
             }
         } else {
-            ClockRandom random(options.seed);
+            MersenneRandom random(options.seed);
             RunSimulation(options, random, stdout);
         }
     } catch (const BadInput& error) {

@@ -1,4 +1,4 @@
-#include "printable_text.h"
+#include "simulator/printable_text.h"
 
 namespace drelk::sim {
 

@@ -1,8 +1,8 @@
-#include "sim_options.h"
+#include "simulator/sim_options.h"
 
-#include "bad_input.h"
 #include "flight/designed_layout.h"
-#include "printable_text.h"
+#include "simulator/bad_input.h"
+#include "simulator/printable_text.h"
 
 #include <charconv>
 

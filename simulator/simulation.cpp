@@ -1,8 +1,8 @@
-#include "simulation.h"
+#include "simulator/simulation.h"
 
-#include "csv_report.h"
 #include "flight/movement_tick.h"
 #include "flight/scatter.h"
+#include "simulator/csv_report.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "flight/random_source.h"
-#include "sim_options.h"
+#include "simulator/sim_options.h"
 
 #include <cstdio>
 

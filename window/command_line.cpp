@@ -1,4 +1,4 @@
-#include "command_line.h"
+#include "window/command_line.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "drone_line.h"
+#include "window/drone_line.h"
 
-#include "paint_reach.h"
+#include "window/paint_reach.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twip_scale.h"
+#include "window/twip_scale.h"
 
 #include <QLineF>
 #include <QRect>

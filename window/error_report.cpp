@@ -1,4 +1,4 @@
-#include "error_report.h"
+#include "window/error_report.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -8,9 +8,6 @@ class QWidget;
 
 namespace drelk::window {
 
-// The exit status of a program ended by a fault of the flight rules.
-inline constexpr int kExitFault = 3;
-
 // How the program ends after a handler has failed. The window first stops its timer, then
 // tells and ends through these two steps; tests put their own in, so nothing blocks.
 struct FaultReport {

@@ -1,10 +1,10 @@
-#include "hive.h"
+#include "window/hive.h"
 
 #include "flight/designed_layout.h"
 #include "flight/flight_fault.h"
 #include "flight/movement_tick.h"
 #include "flight/scatter.h"
-#include "program_identity.h"
+#include "window/program_identity.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,14 +14,13 @@
 #include <QWindow>
 
 #include <exception>
-#include <string>
 #include <utility>
 
 namespace drelk::window {
 namespace {
 
-// Bottom first: the lines in the order the window lists them, so line 1 is on top of the
-// lines and line 9 at the bottom, then the queen above them all.
+// Bottom first, then the queen above them all. Not 10 down to 1: the window's stacking
+// order puts line 10 just under line 1, so where lines cross, 10 and 1 win over 2..9.
 constexpr std::array<int, kDroneCount> kLinePaintOrder = {9, 8, 7, 6, 5, 4, 3, 2, 10, 1};
 
 template <std::size_t... Index>
@@ -41,8 +40,8 @@ TwipScale ScreenScale(const QScreen* screen)
 
 Hive::Hive(RandomSource& random, FaultReport report, QWidget* parent)
     : QWidget(parent), random_(random), report_(std::move(report)), scale_(ScreenScale(screen())),
-      Queen(*this, scale_),
-      Drone(MakeLines(*this, scale_, std::make_index_sequence<kDroneCount + 1>()))
+      queen_(*this, scale_),
+      drones_(MakeLines(*this, scale_, std::make_index_sequence<kDroneCount + 1>()))
 {
     setWindowTitle(QStringLiteral("The Drelk"));
     setWindowIcon(ProgramIcon());
@@ -74,21 +73,9 @@ float Hive::WindowHeight() const
                   : static_cast<float>(kDesignedOuterHeight);
 }
 
-void Hive::SetDroneLineX(int n, float x1, float x2) { Line(n).SetX(x1, x2); }
+void Hive::SetDroneLineX(int n, float x1, float x2) { drones_[DroneLineIndex(n)].SetX(x1, x2); }
 
-void Hive::SetDroneLineY(int n, float y1, float y2) { Line(n).SetY(y1, y2); }
-
-const DroneLine& Hive::DroneAt(int n) const { return Drone[LineIndex(n)]; }
-
-DroneLine& Hive::Line(int n) { return Drone[LineIndex(n)]; }
-
-std::size_t Hive::LineIndex(int n)
-{
-    if (n < 1 || n > kDroneCount) {
-        throw FlightFault("drone line " + std::to_string(n) + " does not exist (1..10)");
-    }
-    return static_cast<std::size_t>(n);
-}
+void Hive::SetDroneLineY(int n, float y1, float y2) { drones_[DroneLineIndex(n)].SetY(y1, y2); }
 
 void Hive::paintEvent(QPaintEvent* event)
 {
@@ -99,13 +86,13 @@ void Hive::paintEvent(QPaintEvent* event)
     painter.fillRect(event->rect(), palette().window());
     painter.setRenderHint(QPainter::Antialiasing);
     for (const int n : kLinePaintOrder) {
-        const DroneLine& line = Drone[static_cast<std::size_t>(n)];
+        const DroneLine& line = drones_[static_cast<std::size_t>(n)];
         if (dirty.intersects(line.PaintBounds())) {
             line.Paint(painter);
         }
     }
-    if (dirty.intersects(Queen.PaintBounds())) {
-        Queen.Paint(painter);
+    if (dirty.intersects(queen_.PaintBounds())) {
+        queen_.Paint(painter);
     }
 }
 
@@ -146,8 +133,8 @@ void Hive::FollowScreen()
         return;
     }
     scale_ = scale;
-    Queen.RecomputeBounds();
-    for (DroneLine& line : Drone) {
+    queen_.RecomputeBounds();
+    for (DroneLine& line : drones_) {
         line.RecomputeBounds();
     }
     update();
@@ -174,7 +161,7 @@ void Hive::Fail(const QString& what)
         report_.tell(this, message);
     }
     if (report_.end) {
-        report_.end(kExitFault);
+        report_.end(kExitFlightFault);
     }
 }
 

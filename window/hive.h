@@ -1,18 +1,17 @@
 #pragma once
 
-#include "drone_line.h"
-#include "error_report.h"
 #include "flight/flight_state.h"
 #include "flight/random_source.h"
-#include "queen_element.h"
-#include "twip_scale.h"
+#include "window/drone_line.h"
+#include "window/error_report.h"
+#include "window/queen_circle.h"
+#include "window/twip_scale.h"
 
 #include <QBasicTimer>
 #include <QMetaObject>
 #include <QWidget>
 
 #include <array>
-#include <cstddef>
 
 namespace drelk::window {
 
@@ -29,12 +28,12 @@ public:
     // `random` must outlive the window: the scatter seeds it, the ticks draw from it.
     Hive(RandomSource& random, FaultReport report, QWidget* parent = nullptr);
 
-    float QueenLeft() const override { return Queen.Left(); }
-    float QueenTop() const override { return Queen.Top(); }
-    float QueenWidth() const override { return Queen.Width(); }
-    float QueenHeight() const override { return Queen.Height(); }
-    void SetQueenLeft(float left) override { Queen.SetLeft(left); }
-    void SetQueenTop(float top) override { Queen.SetTop(top); }
+    float QueenLeft() const override { return queen_.Left(); }
+    float QueenTop() const override { return queen_.Top(); }
+    float QueenWidth() const override { return queen_.Width(); }
+    float QueenHeight() const override { return queen_.Height(); }
+    void SetQueenLeft(float left) override { queen_.SetLeft(left); }
+    void SetQueenTop(float top) override { queen_.SetTop(top); }
     float WindowWidth() const override;
     float WindowHeight() const override;
     void SetDroneLineX(int n, float x1, float x2) override;
@@ -42,8 +41,9 @@ public:
 
     const FlightState& State() const { return state_; }
     const TwipScale& Scale() const { return scale_; }
-    const QueenElement& QueenCircle() const { return Queen; }
-    const DroneLine& DroneAt(int n) const;
+    // The drawn elements: the queen's circle, and drone line n (1..10).
+    const QueenCircle& Queen() const { return queen_; }
+    const DroneLine& Drone(int n) const { return drones_[DroneLineIndex(n)]; }
     bool IsAnimating() const { return MovementTimer.isActive(); }
     int MovementTimerId() const { return MovementTimer.timerId(); }
     // True once a handler has failed and the program is on its way out.
@@ -60,16 +60,13 @@ private:
     template <typename Handler> void RunHandler(Handler handler) noexcept;
     void Fail(const QString& what);
     void FollowScreen();
-    DroneLine& Line(int n);
-    // Drone numbers run 1..10; any other is a fault.
-    static std::size_t LineIndex(int n);
 
     RandomSource& random_;
     FaultReport report_;
     FlightState state_;
     TwipScale scale_;
-    QueenElement Queen;
-    std::array<DroneLine, kDroneCount + 1> Drone; // by drone number; 0 is never shown
+    QueenCircle queen_;
+    std::array<DroneLine, kDroneCount + 1> drones_; // by drone number; 0 is never shown
     QBasicTimer MovementTimer;
     bool shown_ = false;
     bool failed_ = false;

@@ -1,10 +1,10 @@
 // drelk: the queen and her ten drones, flying in a window.
 
-#include "command_line.h"
-#include "error_report.h"
 #include "flight/random_source.h"
-#include "hive.h"
-#include "program_identity.h"
+#include "window/command_line.h"
+#include "window/error_report.h"
+#include "window/hive.h"
+#include "window/program_identity.h"
 
 #include <QApplication>
 
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setWindowIcon(ProgramIcon());
 
-    ClockRandom random;
+    MersenneRandom random;
     Hive hive(random, DesktopFaultReport());
     // A failed start-up scatter has already been reported and has queued the exit.
     if (!hive.HasFailed()) {

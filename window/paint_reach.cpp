@@ -1,4 +1,4 @@
-#include "paint_reach.h"
+#include "window/paint_reach.h"
 
 #include <QWidget>
 

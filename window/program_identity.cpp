@@ -1,4 +1,4 @@
-#include "program_identity.h"
+#include "window/program_identity.h"
 
 #include <QGuiApplication>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "twip_scale.h"
+#include "window/twip_scale.h"
 
 #include <cmath>
 

@@ -1,18 +1,18 @@
 #include "flight/designed_layout.h"
 #include "flight/heading.h"
 #include "flight/movement_tick.h"
-#include "plain_scene.h"
+#include "flight/plain_scene.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace drelk;
-using drelk::sim::PlainScene;
+using drelk::PlainScene;
 
 namespace {
 
-struct DronePursuit : ::testing::Test {
+struct DronePursuit : testing::Test {
     FlightState state;
     PlainScene scene{kDesignedOuterWidth, kDesignedOuterHeight};
     double target = 0.0;

@@ -2,8 +2,8 @@
 
 #include "flight/heading.h"
 #include "flight/movement_tick.h"
+#include "flight/plain_scene.h"
 #include "flight/scatter.h"
-#include "plain_scene.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <string>
 
 using namespace drelk;
-using drelk::sim::PlainScene;
+using drelk::PlainScene;
 
 namespace {
 
@@ -21,9 +21,9 @@ struct RunCase {
     int ticks;
 };
 
-class LongRun : public ::testing::TestWithParam<RunCase> {};
+class LongRun : public testing::TestWithParam<RunCase> {};
 
-void ExpectLineBehindHead(const DroneState& drone, const sim::LineEnds& line, int n, int tick)
+void ExpectLineBehindHead(const DroneState& drone, const LineEnds& line, int n, int tick)
 {
     ASSERT_EQ(line.x1, static_cast<float>(drone.X)) << "drone " << n << " tick " << tick;
     ASSERT_EQ(line.y1, static_cast<float>(drone.Y)) << "drone " << n << " tick " << tick;
@@ -42,7 +42,7 @@ TEST_P(LongRun, InvariantsHoldOnEveryTick)
     const RunCase run = GetParam();
     PlainScene scene(run.width, run.height);
     FlightState state;
-    ClockRandom random(20261207);
+    MersenneRandom random(20261207);
     ScatterDrones(state, scene, random);
 
     for (int n = 1; n <= kDroneCount; ++n) {
@@ -86,10 +86,10 @@ TEST_P(LongRun, InvariantsHoldOnEveryTick)
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowSizes, LongRun,
-                         ::testing::Values(RunCase{9105, 6930, 5000}, RunCase{3000, 2000, 3000},
-                                           RunCase{1000, 800, 2000}, RunCase{1, 1, 500},
-                                           RunCase{60000, 45000, 4000}),
-                         [](const ::testing::TestParamInfo<RunCase>& case_info) {
+                         testing::Values(RunCase{9105, 6930, 5000}, RunCase{3000, 2000, 3000},
+                                         RunCase{1000, 800, 2000}, RunCase{1, 1, 500},
+                                         RunCase{60000, 45000, 4000}),
+                         [](const testing::TestParamInfo<RunCase>& case_info) {
                              return std::to_string(static_cast<int>(case_info.param.width)) + "x" +
                                     std::to_string(static_cast<int>(case_info.param.height));
                          });
@@ -100,7 +100,7 @@ TEST(LargeWindow, HeadsCrossSixteenBitsWithoutFault)
 {
     PlainScene scene(60000, 45000);
     FlightState state;
-    ClockRandom random(7);
+    MersenneRandom random(7);
     ScatterDrones(state, scene, random);
     // Let the queen start far out, so the swarm has to fly across the 16-bit line.
     scene.SetQueenLeft(50000.0f);

@@ -1,23 +1,23 @@
 #include "flight/designed_layout.h"
 #include "flight/heading.h"
 #include "flight/movement_tick.h"
-#include "plain_scene.h"
-#include "support/scripted_random.h"
+#include "flight/plain_scene.h"
+#include "tests/support/scripted_random.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace drelk;
-using drelk::sim::PlainScene;
-using drelk::testing::ScriptedRandom;
+using drelk::PlainScene;
+using drelk::tests::ScriptedRandom;
 
 namespace {
 
 // A draw that makes the jitter turn by exactly `turn` degrees (-15..+14).
 float DrawForTurn(int turn) { return static_cast<float>((turn + 15.5) / 30.0); }
 
-struct QueenFlight : ::testing::Test {
+struct QueenFlight : testing::Test {
     FlightState state;
     PlainScene scene{kDesignedOuterWidth, kDesignedOuterHeight};
 

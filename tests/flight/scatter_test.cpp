@@ -1,16 +1,16 @@
 #include "flight/designed_layout.h"
 #include "flight/heading.h"
+#include "flight/plain_scene.h"
 #include "flight/scatter.h"
-#include "plain_scene.h"
-#include "support/scripted_random.h"
+#include "tests/support/scripted_random.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace drelk;
-using drelk::sim::PlainScene;
-using drelk::testing::ScriptedRandom;
+using drelk::PlainScene;
+using drelk::tests::ScriptedRandom;
 
 namespace {
 

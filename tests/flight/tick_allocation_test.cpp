@@ -3,8 +3,8 @@
 
 #include "flight/designed_layout.h"
 #include "flight/movement_tick.h"
+#include "flight/plain_scene.h"
 #include "flight/scatter.h"
-#include "plain_scene.h"
 
 #include <gtest/gtest.h>
 
@@ -30,9 +30,9 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 TEST(TickAllocations, NoHeapAllocationDuringTicks)
 {
     using namespace drelk;
-    sim::PlainScene scene(kDesignedOuterWidth, kDesignedOuterHeight);
+    PlainScene scene(kDesignedOuterWidth, kDesignedOuterHeight);
     FlightState state;
-    ClockRandom random(1);
+    MersenneRandom random(1);
     ScatterDrones(state, scene, random);
 
     const long before = g_allocations.load();

@@ -1,5 +1,5 @@
-#include "bad_input.h"
-#include "draw_file.h"
+#include "simulator/bad_input.h"
+#include "simulator/draw_file.h"
 
 #include <gtest/gtest.h>
 

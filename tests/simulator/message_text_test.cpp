@@ -1,10 +1,10 @@
 // Whatever text the user gives, a bad-input message stays one readable line: control
 // characters in arguments, file names or draws lines are shown escaped.
 
-#include "bad_input.h"
-#include "draw_file.h"
-#include "printable_text.h"
-#include "sim_options.h"
+#include "simulator/bad_input.h"
+#include "simulator/draw_file.h"
+#include "simulator/printable_text.h"
+#include "simulator/sim_options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The drelk-sim program as a user runs it: exit statuses, messages and output.
 
-#include "support/run_program.h"
+#include "tests/support/run_program.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,12 @@
 
 namespace {
 
-using drelk::testing::Outcome;
+using drelk::tests::Outcome;
 
 // Runs drelk-sim with `args` (already shell-quoted) and `input` on standard input.
 Outcome RunSim(const std::string& args, const std::string& input = "")
 {
-    return drelk::testing::RunProgram(std::string(DRELK_SIM_PATH) + " " + args, input);
+    return drelk::tests::RunProgram(std::string(DRELK_SIM_PATH) + " " + args, input);
 }
 
 std::vector<std::string> Lines(const std::string& text)

@@ -1,5 +1,5 @@
-#include "bad_input.h"
-#include "sim_options.h"
+#include "simulator/bad_input.h"
+#include "simulator/sim_options.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "flight/movement_tick.h"
 #include "flight/scatter.h"
-#include "flight_invariants.h"
+#include "tests/support/flight_invariants.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +12,18 @@
 #include <ostream>
 
 using namespace drelk;
-using drelk::sim::PlainScene;
-using drelk::testing::CheckAfterScatter;
-using drelk::testing::CheckAfterTick;
-using drelk::testing::FlightSnapshot;
-using drelk::testing::TakeSnapshot;
+using drelk::PlainScene;
+using drelk::tests::CheckAfterScatter;
+using drelk::tests::CheckAfterTick;
+using drelk::tests::FlightSnapshot;
+using drelk::tests::TakeSnapshot;
 
 namespace {
 
 struct Flight {
     PlainScene scene{9105, 6930};
     FlightState state;
-    ClockRandom random{42};
+    MersenneRandom random{42};
 
     Flight() { ScatterDrones(state, scene, random); }
 };
@@ -37,7 +37,7 @@ struct Damage {
 // Named in test output by what it does, not by its bytes.
 void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.name; }
 
-class TickDamage : public ::testing::TestWithParam<Damage> {};
+class TickDamage : public testing::TestWithParam<Damage> {};
 
 } // namespace
 
@@ -74,7 +74,7 @@ TEST_P(TickDamage, IsCaught)
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, TickDamage,
-    ::testing::Values(
+    testing::Values(
         Damage{"QueenHeading360",
                [](const FlightSnapshot&, FlightState& s, PlainScene&) { s.QueenHeading = 360; },
                "queen heading 360"},
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The head goes back where it was, its line redrawn with it: only the step is wrong.
         Damage{"HeadDidNotMove",
                [](const FlightSnapshot& before, FlightState& s, PlainScene& scene) {
-                   const sim::LineEnds line = scene.Line(7);
+                   const LineEnds line = scene.Line(7);
                    DroneState& drone = s.Drones[7];
                    const auto back_x = static_cast<float>(drone.X - before.state.Drones[7].X);
                    const auto back_y = static_cast<float>(drone.Y - before.state.Drones[7].Y);
@@ -109,23 +109,23 @@ INSTANTIATE_TEST_SUITE_P(
                "drone 2: length changed"},
         Damage{"LineTooShort",
                [](const FlightSnapshot&, FlightState&, PlainScene& scene) {
-                   const sim::LineEnds line = scene.Line(5);
+                   const LineEnds line = scene.Line(5);
                    scene.SetDroneLineY(5, line.y1, line.y1 + (line.y2 - line.y1) * 0.99f);
                },
                "drone 5: line"},
         Damage{"LineDetached",
                [](const FlightSnapshot&, FlightState&, PlainScene& scene) {
-                   const sim::LineEnds line = scene.Line(1);
+                   const LineEnds line = scene.Line(1);
                    scene.SetDroneLineX(1, line.x1 + 1, line.x2 + 1);
                },
                "not at its head"},
         Damage{"LineInfinite",
                [](const FlightSnapshot&, FlightState&, PlainScene& scene) {
-                   const sim::LineEnds line = scene.Line(9);
+                   const LineEnds line = scene.Line(9);
                    scene.SetDroneLineY(9, line.y1, std::numeric_limits<float>::infinity());
                },
                "is not finite"},
         Damage{"RecordZeroWritten",
                [](const FlightSnapshot&, FlightState& s, PlainScene&) { s.Drones[0].Y = 1; },
                "record 0 was written"}),
-    [](const ::testing::TestParamInfo<Damage>& damage) { return damage.param.name; });
+    [](const testing::TestParamInfo<Damage>& damage) { return damage.param.name; });

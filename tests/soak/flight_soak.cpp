@@ -6,9 +6,9 @@
 
 #include "flight/flight_fault.h"
 #include "flight/movement_tick.h"
+#include "flight/plain_scene.h"
 #include "flight/scatter.h"
-#include "flight_invariants.h"
-#include "plain_scene.h"
+#include "tests/support/flight_invariants.h"
 
 #include <algorithm>
 #include <charconv>
@@ -64,15 +64,15 @@ void Report(SoakFigures& figures, std::uint64_t tick, const std::string& what)
 void Fly(std::uint64_t ticks, std::uint64_t seed, std::mt19937_64& sizes, SoakFigures& figures)
 {
     ++figures.flights;
-    sim::PlainScene scene(RandomSide(sizes), RandomSide(sizes));
-    ClockRandom random(seed);
+    PlainScene scene(RandomSide(sizes), RandomSide(sizes));
+    MersenneRandom random(seed);
     FlightState state;
     std::uniform_int_distribution<std::uint64_t> gap(1, 1000);
     std::uint64_t next_resize = gap(sizes);
     std::uint64_t tick = 0;
     try {
         ScatterDrones(state, scene, random);
-        if (auto broken = testing::CheckAfterScatter(state, scene)) {
+        if (auto broken = tests::CheckAfterScatter(state, scene)) {
             return Report(figures, 0, *broken);
         }
         for (tick = 1; tick <= ticks; ++tick) {
@@ -81,10 +81,10 @@ void Fly(std::uint64_t ticks, std::uint64_t seed, std::mt19937_64& sizes, SoakFi
                 ++figures.resizes;
                 next_resize += gap(sizes);
             }
-            const testing::FlightSnapshot before = testing::TakeSnapshot(state, scene);
+            const tests::FlightSnapshot before = tests::TakeSnapshot(state, scene);
             MovementTimer_Timer(state, scene, random);
             ++figures.ticks;
-            if (auto broken = testing::CheckAfterTick(before, state, scene)) {
+            if (auto broken = tests::CheckAfterTick(before, state, scene)) {
                 return Report(figures, tick, *broken);
             }
             for (int n = 1; n <= kDroneCount; ++n) {

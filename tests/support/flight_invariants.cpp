@@ -1,4 +1,4 @@
-#include "flight_invariants.h"
+#include "tests/support/flight_invariants.h"
 
 #include "flight/heading.h"
 
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <limits>
 
-namespace drelk::testing {
+namespace drelk::tests {
 namespace {
 
 // Half of a drone's rounding: each coordinate of its head is rounded to a whole twip.
@@ -42,7 +42,7 @@ std::optional<std::string> CheckRecordZero(const FlightState& state)
 
 // The line runs from the head for `Length` twips opposite the heading. Its ends are set as
 // floats, so each end may be off by half a float step at its magnitude.
-std::optional<std::string> CheckLine(int n, const DroneState& drone, const sim::LineEnds& line)
+std::optional<std::string> CheckLine(int n, const DroneState& drone, const LineEnds& line)
 {
     if (!std::isfinite(line.x1) || !std::isfinite(line.y1) || !std::isfinite(line.x2) ||
         !std::isfinite(line.y2)) {
@@ -71,12 +71,12 @@ std::optional<std::string> CheckLine(int n, const DroneState& drone, const sim::
 
 } // namespace
 
-FlightSnapshot TakeSnapshot(const FlightState& state, const sim::PlainScene& scene)
+FlightSnapshot TakeSnapshot(const FlightState& state, const PlainScene& scene)
 {
     return FlightSnapshot{state, scene.QueenLeft(), scene.QueenTop()};
 }
 
-std::optional<std::string> CheckAfterScatter(const FlightState& state, const sim::PlainScene& scene)
+std::optional<std::string> CheckAfterScatter(const FlightState& state, const PlainScene& scene)
 {
     if (!InCompass(state.QueenHeading)) {
         return Describe("queen heading %d after the scatter", state.QueenHeading);
@@ -101,7 +101,7 @@ std::optional<std::string> CheckAfterScatter(const FlightState& state, const sim
 }
 
 std::optional<std::string> CheckAfterTick(const FlightSnapshot& before, const FlightState& state,
-                                          const sim::PlainScene& scene)
+                                          const PlainScene& scene)
 {
     if (!InCompass(state.QueenHeading)) {
         return Describe("queen heading %d", state.QueenHeading);
@@ -142,4 +142,4 @@ std::optional<std::string> CheckAfterTick(const FlightSnapshot& before, const Fl
     return CheckRecordZero(state);
 }
 
-} // namespace drelk::testing
+} // namespace drelk::tests

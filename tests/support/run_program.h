@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-namespace drelk::testing {
+namespace drelk::tests {
 
 struct Outcome {
     int status = -1; // the exit status, or -1 if the program did not exit normally
@@ -32,13 +32,13 @@ inline std::string ReadAll(const std::string& path)
 // after the running test, since CTest runs tests side by side.
 inline Outcome RunProgram(const std::string& command, const std::string& input = "")
 {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
     const std::string base =
-        ::testing::TempDir() + "drelk_" + test->test_suite_name() + "_" + test->name();
+        testing::TempDir() + "drelk_" + test->test_suite_name() + "_" + test->name();
     std::ofstream(base + ".in") << input;
     const std::string line = command + " <" + base + ".in >" + base + ".out 2>" + base + ".err";
     const int raw = std::system(line.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(base + ".out"), ReadAll(base + ".err")};
 }
 
-} // namespace drelk::testing
+} // namespace drelk::tests

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace drelk::testing {
+namespace drelk::tests {
 
 // Replays a fixed list of draws, optionally cycling, and counts seeds and draws.
 class ScriptedRandom final : public RandomSource {
@@ -34,4 +34,4 @@ private:
     bool cycle_;
 };
 
-} // namespace drelk::testing
+} // namespace drelk::tests

@@ -3,10 +3,10 @@
 // every allocation, read and write of a whole life of the window. Exits 0 when all 50 ticks
 // ran and the window closed without a fault; 1 otherwise.
 
-#include "error_report.h"
 #include "flight/random_source.h"
-#include "hive.h"
-#include "program_identity.h"
+#include "window/error_report.h"
+#include "window/hive.h"
+#include "window/program_identity.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -68,7 +68,7 @@ int main(int argc, char** argv)
                                          QCoreApplication::exit(status);
                                      }};
 
-    ClockRandom random;
+    MersenneRandom random;
     window::Hive hive(random, report);
     TickCounter counter(hive);
     QTimer::singleShot(kWatchdogMilliseconds, &app, [] {

@@ -1,6 +1,6 @@
 // The drelk program's command line, as a user meets it on a machine with no display.
 
-#include "support/run_program.h"
+#include "tests/support/run_program.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,13 @@
 
 namespace {
 
-using drelk::testing::Outcome;
+using drelk::tests::Outcome;
 
 // Runs drelk with `args` and no display of any kind.
 Outcome RunDrelk(const std::string& args)
 {
-    return drelk::testing::RunProgram("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                                      std::string(DRELK_PATH) + " " + args);
+    return drelk::tests::RunProgram("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                    std::string(DRELK_PATH) + " " + args);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // A fault in a handler: caught where the handler starts, reported once, the timer
 // stopped, and the program asked to end with a non-zero status.
 
-#include "error_report.h"
 #include "flight/flight_fault.h"
-#include "hive_harness.h"
+#include "tests/window/hive_harness.h"
+#include "window/error_report.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -18,10 +18,10 @@
 #include <string>
 
 using namespace drelk;
-using drelk::testing::RecordedReport;
+using drelk::kExitFlightFault;
+using drelk::tests::RecordedReport;
 using drelk::window::Hive;
-using drelk::window::kExitFault;
-namespace harness = drelk::testing;
+namespace harness = drelk::tests;
 
 namespace {
 
@@ -62,8 +62,7 @@ TEST(HiveFault, AFaultyTickStopsTheTimerReportsOnceAndAsksForAFaultExit)
     EXPECT_TRUE(report.told[0].contains(QStringLiteral("nan"), Qt::CaseInsensitive))
         << report.told[0].toStdString();
     EXPECT_TRUE(report.told[0].contains(QStringLiteral("will now close")));
-    EXPECT_EQ(report.ended, std::vector<int>{kExitFault});
-    EXPECT_NE(kExitFault, 0);
+    EXPECT_EQ(report.ended, std::vector<int>{kExitFlightFault});
 
     // A tick that was already on its way does nothing more.
     QTimerEvent late(timer);
@@ -75,11 +74,11 @@ TEST(HiveFault, AFaultyTickStopsTheTimerReportsOnceAndAsksForAFaultExit)
 TEST(HiveFault, ADroneLineOutsideOneToTenIsAFaultOfTheFlight)
 {
     RecordedReport report;
-    ClockRandom random(7);
+    MersenneRandom random(7);
     Hive hive(random, report.Seam());
     EXPECT_THROW(hive.SetDroneLineX(0, 1, 2), FlightFault);
     EXPECT_THROW(hive.SetDroneLineY(11, 1, 2), FlightFault);
-    EXPECT_THROW(static_cast<void>(hive.DroneAt(-1)), FlightFault);
+    EXPECT_THROW(static_cast<void>(hive.Drone(-1)), FlightFault);
 }
 
 TEST(HiveFault, AFaultyScatterIsReportedBeforeTheWindowEverShows)
@@ -91,7 +90,7 @@ TEST(HiveFault, AFaultyScatterIsReportedBeforeTheWindowEverShows)
     EXPECT_FALSE(hive.IsAnimating());
     EXPECT_FALSE(hive.isVisible());
     EXPECT_EQ(report.told.size(), 1u);
-    EXPECT_EQ(report.ended, std::vector<int>{kExitFault});
+    EXPECT_EQ(report.ended, std::vector<int>{kExitFlightFault});
 }
 
 TEST(HiveFault, TheRunningProgramLeavesItsEventLoopWithTheFaultStatus)
@@ -105,14 +104,14 @@ TEST(HiveFault, TheRunningProgramLeavesItsEventLoopWithTheFaultStatus)
     hive.show();
 
     QTimer::singleShot(5000, [] { QCoreApplication::exit(99); }); // never hang the run
-    EXPECT_EQ(QCoreApplication::exec(), kExitFault);
+    EXPECT_EQ(QCoreApplication::exec(), kExitFlightFault);
     EXPECT_EQ(told.size(), 1);
     EXPECT_FALSE(hive.IsAnimating());
 }
 
 TEST(HiveFault, TheDesktopReportWritesTheLineAndShowsAModalBoxTitledTheDrelk)
 {
-    const std::string log_path = ::testing::TempDir() + "drelk_fault_report_stderr";
+    const std::string log_path = testing::TempDir() + "drelk_fault_report_stderr";
     std::fflush(stderr);
     const int saved = dup(fileno(stderr));
     ASSERT_TRUE(std::freopen(log_path.c_str(), "w", stderr));

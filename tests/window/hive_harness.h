@@ -1,11 +1,11 @@
 #pragma once
 
-// What the window tests share: one Qt application for the whole run, a fault report that
-// records instead of blocking, and helpers to drive a Hive.
+// What the window tests share: a fault report that records instead of blocking, and
+// helpers to drive a Hive.
 
-#include "error_report.h"
-#include "hive.h"
-#include "plain_scene.h"
+#include "flight/plain_scene.h"
+#include "window/error_report.h"
+#include "window/hive.h"
 
 #include <QImage>
 #include <QString>
@@ -15,7 +15,7 @@
 
 #include <vector>
 
-namespace drelk::testing {
+namespace drelk::tests {
 
 // Records what the window reported and the status it asked to end with.
 struct RecordedReport {
@@ -35,36 +35,15 @@ void SendTick(window::Hive& hive);
 // Shows the window and waits until Qt has exposed and painted it.
 void ShowAndWait(window::Hive& hive);
 
-// Runs events until `done` holds or two seconds pass; returns whether it held.
-template <typename Predicate> bool WaitUntil(Predicate done);
-
 // Expects the window's elements to stand exactly where `scene` has them.
-void ExpectSameElements(const window::Hive& hive, const sim::PlainScene& scene);
+void ExpectSameElements(const window::Hive& hive, const PlainScene& scene);
 
 // The red, green and blue of a pixel as one comparable value.
 inline QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
 
-} // namespace drelk::testing
+} // namespace drelk::tests
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
-
-template <typename Predicate> bool drelk::testing::WaitUntil(Predicate done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > 2000) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
-namespace drelk::testing {
+namespace drelk::tests {
 
 // Holds back the window's own timer ticks so that a test decides when each tick runs;
 // Send() lets exactly one through, by the same route.
@@ -90,4 +69,4 @@ private:
     bool open_ = false;
 };
 
-} // namespace drelk::testing
+} // namespace drelk::tests

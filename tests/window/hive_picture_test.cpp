@@ -1,20 +1,21 @@
 // The Hive as a person sees it: what it paints, where, how thick, and what it repaints.
 
 #include "flight/designed_layout.h"
-#include "hive_harness.h"
-#include "support/scripted_random.h"
+#include "tests/support/scripted_random.h"
+#include "tests/window/hive_harness.h"
 
 #include <QPaintEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QTest>
 
 #include <cmath>
 
 using namespace drelk;
-using drelk::testing::RecordedReport;
-using drelk::testing::ScriptedRandom;
+using drelk::tests::RecordedReport;
+using drelk::tests::ScriptedRandom;
 using drelk::window::Hive;
-namespace harness = drelk::testing;
+namespace harness = drelk::tests;
 
 namespace {
 
@@ -133,7 +134,7 @@ TEST(HivePicture, TheQueenIsPaintedOverTheLines)
 TEST(HivePicture, ManyTicksLeaveNoTrail)
 {
     RecordedReport report;
-    ClockRandom random(20261207);
+    MersenneRandom random(20261207);
     Hive hive(random, report.Seam());
     harness::TickGate gate(hive);
     harness::ShowAndWait(hive);
@@ -159,14 +160,14 @@ TEST(HivePicture, ManyTicksLeaveNoTrail)
     }
     EXPECT_EQ(differing, 0);
     // The comparison saw the flight: the queen's colour is on the screen.
-    const QPoint queen = hive.QueenCircle().CircleRect().center().toPoint();
+    const QPoint queen = hive.Queen().CircleRect().center().toPoint();
     EXPECT_EQ(harness::PixelAt(shown, queen.x(), queen.y()), qRgb(128, 128, 255) & 0xFFFFFFu);
 }
 
 TEST(HivePicture, ATickRepaintsOnlyWhereElementsWereAndAre)
 {
     RecordedReport report;
-    ClockRandom random(20261207);
+    MersenneRandom random(20261207);
     Hive hive(random, report.Seam());
     harness::TickGate gate(hive);
     harness::ShowAndWait(hive);
@@ -176,22 +177,22 @@ TEST(HivePicture, ATickRepaintsOnlyWhereElementsWereAndAre)
     const double window_area = static_cast<double>(hive.width()) * hive.height();
     for (int tick = 0; tick < 30; ++tick) {
         SCOPED_TRACE(tick);
-        const QPoint queen_was = hive.QueenCircle().CircleRect().center().toPoint();
+        const QPoint queen_was = hive.Queen().CircleRect().center().toPoint();
         witness.regions.clear();
         gate.Send();
-        ASSERT_TRUE(harness::WaitUntil([&] { return !witness.regions.empty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !witness.regions.empty(); }));
         QCoreApplication::processEvents();
 
         QRegion painted;
         for (const QRegion& region : witness.regions) {
             painted += region;
         }
-        const QPoint queen_is = hive.QueenCircle().CircleRect().center().toPoint();
+        const QPoint queen_is = hive.Queen().CircleRect().center().toPoint();
         EXPECT_TRUE(painted.contains(queen_was));
         EXPECT_TRUE(painted.contains(queen_is));
         for (int n = 1; n <= kDroneCount; ++n) {
             // Heads that have flown beyond the window's edge have nothing there to paint.
-            const QPoint head = hive.DroneAt(n).PixelLine().p1().toPoint();
+            const QPoint head = hive.Drone(n).PixelLine().p1().toPoint();
             EXPECT_TRUE(painted.contains(head) || !hive.rect().contains(head)) << "drone " << n;
         }
         // Eleven small elements: a small part of the window, never all of it.

@@ -4,18 +4,19 @@
 #include "flight/designed_layout.h"
 #include "flight/movement_tick.h"
 #include "flight/scatter.h"
-#include "hive_harness.h"
+#include "tests/window/hive_harness.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <QTest>
 #include <QTimer>
 
 using namespace drelk;
-using drelk::sim::PlainScene;
-using drelk::testing::RecordedReport;
+using drelk::PlainScene;
+using drelk::tests::RecordedReport;
 using drelk::window::Hive;
-namespace harness = drelk::testing;
+namespace harness = drelk::tests;
 
 namespace {
 
@@ -33,7 +34,7 @@ public:
             scene.SetQueenLeft(hive_.QueenLeft());
             scene.SetQueenTop(hive_.QueenTop());
             for (int n = 1; n <= kDroneCount; ++n) {
-                const window::DroneLine& line = hive_.DroneAt(n);
+                const window::DroneLine& line = hive_.Drone(n);
                 scene.SetDroneLineX(n, line.X1(), line.X2());
                 scene.SetDroneLineY(n, line.Y1(), line.Y2());
             }
@@ -68,7 +69,7 @@ PlainScene SceneOf(const Hive& hive)
     scene.SetQueenLeft(hive.QueenLeft());
     scene.SetQueenTop(hive.QueenTop());
     for (int n = 1; n <= kDroneCount; ++n) {
-        const window::DroneLine& line = hive.DroneAt(n);
+        const window::DroneLine& line = hive.Drone(n);
         scene.SetDroneLineX(n, line.X1(), line.X2());
         scene.SetDroneLineY(n, line.Y1(), line.Y2());
     }
@@ -80,7 +81,7 @@ PlainScene SceneOf(const Hive& hive)
 TEST(HiveWindow, CarriesItsTitleDesignedClientSizeAndBeeIcon)
 {
     RecordedReport report;
-    ClockRandom random(kSeed);
+    MersenneRandom random(kSeed);
     Hive hive(random, report.Seam());
 
     EXPECT_EQ(hive.windowTitle(), QStringLiteral("The Drelk"));
@@ -100,7 +101,7 @@ TEST(HiveWindow, CarriesItsTitleDesignedClientSizeAndBeeIcon)
 TEST(HiveWindow, FirstShowFindsTheQueenAtHerStartAndEveryLineScattered)
 {
     RecordedReport report;
-    ClockRandom random(kSeed);
+    MersenneRandom random(kSeed);
     Hive hive(random, report.Seam());
     FirstShowWitness witness(hive);
     hive.installEventFilter(&witness);
@@ -110,7 +111,7 @@ TEST(HiveWindow, FirstShowFindsTheQueenAtHerStartAndEveryLineScattered)
     // The same scatter over the designed size, without a window.
     PlainScene expected(kDesignedOuterWidth, kDesignedOuterHeight);
     FlightState expected_state;
-    ClockRandom twin(kSeed);
+    MersenneRandom twin(kSeed);
     ScatterDrones(expected_state, expected, twin);
 
     EXPECT_EQ(witness.scene.QueenLeft(), 3960.0f);
@@ -118,8 +119,8 @@ TEST(HiveWindow, FirstShowFindsTheQueenAtHerStartAndEveryLineScattered)
     EXPECT_EQ(hive.QueenWidth(), 375.0f);
     EXPECT_EQ(hive.QueenHeight(), 435.0f);
     for (int n = 1; n <= kDroneCount; ++n) {
-        const sim::LineEnds& seen = witness.scene.Line(n);
-        const sim::LineEnds& scattered = expected.Line(n);
+        const LineEnds& seen = witness.scene.Line(n);
+        const LineEnds& scattered = expected.Line(n);
         EXPECT_EQ(seen.x1, scattered.x1) << "drone " << n;
         EXPECT_EQ(seen.y1, scattered.y1) << "drone " << n;
         EXPECT_EQ(seen.x2, scattered.x2) << "drone " << n;
@@ -132,7 +133,7 @@ TEST(HiveWindow, FirstShowFindsTheQueenAtHerStartAndEveryLineScattered)
 TEST(HiveWindow, EachTickMovesTheElementsExactlyAsTheFlightSays)
 {
     RecordedReport report;
-    ClockRandom random(kSeed);
+    MersenneRandom random(kSeed);
     Hive hive(random, report.Seam());
     harness::ShowAndWait(hive);
     ASSERT_TRUE(hive.IsAnimating());
@@ -141,20 +142,20 @@ TEST(HiveWindow, EachTickMovesTheElementsExactlyAsTheFlightSays)
         // The flight without a window, from the window's own state and a twin generator.
         PlainScene expected = SceneOf(hive);
         FlightState expected_state = hive.State();
-        ClockRandom twin = random;
+        MersenneRandom twin = random;
         MovementTimer_Timer(expected_state, expected, twin);
 
         harness::SendTick(hive);
         SCOPED_TRACE(tick);
         ExpectSameState(hive.State(), expected_state);
         harness::ExpectSameElements(hive, expected);
-        ASSERT_FALSE(::testing::Test::HasFailure());
+        ASSERT_FALSE(testing::Test::HasFailure());
     }
     // Each head stands where its drone record says.
     for (int n = 1; n <= kDroneCount; ++n) {
         const DroneState& drone = hive.State().Drones[static_cast<std::size_t>(n)];
-        EXPECT_EQ(hive.DroneAt(n).X1(), static_cast<float>(drone.X));
-        EXPECT_EQ(hive.DroneAt(n).Y1(), static_cast<float>(drone.Y));
+        EXPECT_EQ(hive.Drone(n).X1(), static_cast<float>(drone.X));
+        EXPECT_EQ(hive.Drone(n).Y1(), static_cast<float>(drone.Y));
     }
     EXPECT_TRUE(report.told.empty());
 }
@@ -162,7 +163,7 @@ TEST(HiveWindow, EachTickMovesTheElementsExactlyAsTheFlightSays)
 TEST(HiveWindow, ResizingMovesTheReversalEdgesButNoElement)
 {
     RecordedReport report;
-    ClockRandom random(kSeed);
+    MersenneRandom random(kSeed);
     Hive hive(random, report.Seam());
     harness::ShowAndWait(hive);
     harness::SendTick(hive);
@@ -172,7 +173,7 @@ TEST(HiveWindow, ResizingMovesTheReversalEdgesButNoElement)
     // Narrow enough that the queen, near the middle of the designed window, is past the
     // right-hand margin line of the small one.
     hive.resize(200, 150);
-    ASSERT_TRUE(harness::WaitUntil([&] { return hive.width() == 200 && hive.height() == 150; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hive.width() == 200 && hive.height() == 150; }));
     EXPECT_EQ(hive.WindowWidth(), hive.Scale().XToTwips(hive.frameGeometry().width()));
     EXPECT_EQ(hive.WindowHeight(), hive.Scale().YToTwips(hive.frameGeometry().height()));
     EXPECT_LT(hive.WindowWidth(), before.WindowWidth());
@@ -184,11 +185,11 @@ TEST(HiveWindow, ResizingMovesTheReversalEdgesButNoElement)
     // The next tick turns at the new edges.
     PlainScene small = SceneOf(hive);
     FlightState small_state = hive.State();
-    ClockRandom small_twin = random;
+    MersenneRandom small_twin = random;
     MovementTimer_Timer(small_state, small, small_twin);
     PlainScene large = before;
     FlightState large_state = state_before;
-    ClockRandom large_twin = random;
+    MersenneRandom large_twin = random;
     MovementTimer_Timer(large_state, large, large_twin);
     ASSERT_NE(small_state.QueenHeading, large_state.QueenHeading)
         << "the chosen sizes must make the edge test differ";
@@ -201,20 +202,20 @@ TEST(HiveWindow, ResizingMovesTheReversalEdgesButNoElement)
 TEST(HiveWindow, TheTimerTicksFromCreationThroughTheEventLoop)
 {
     RecordedReport report;
-    ClockRandom random(kSeed);
+    MersenneRandom random(kSeed);
     Hive hive(random, report.Seam());
     harness::ShowAndWait(hive);
     const float left = hive.QueenLeft();
     const float top = hive.QueenTop();
     EXPECT_TRUE(
-        harness::WaitUntil([&] { return hive.QueenLeft() != left || hive.QueenTop() != top; }));
+        QTest::qWaitFor([&] { return hive.QueenLeft() != left || hive.QueenTop() != top; }));
     EXPECT_TRUE(report.told.empty());
 }
 
 TEST(HiveWindow, ClosingTheWindowEndsTheEventLoopWithStatusZero)
 {
     RecordedReport report;
-    ClockRandom random(kSeed);
+    MersenneRandom random(kSeed);
     Hive hive(random, report.Seam());
     harness::ShowAndWait(hive);
 

@@ -1,6 +1,6 @@
 // Twips to pixels through the screen's logical DPI.
 
-#include "twip_scale.h"
+#include "window/twip_scale.h"
 
 #include <gtest/gtest.h>
 

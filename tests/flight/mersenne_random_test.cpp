@@ -5,11 +5,11 @@
 #include <cmath>
 #include <set>
 
-using drelk::ClockRandom;
+using drelk::MersenneRandom;
 
-TEST(ClockRandom, DrawsAreFloatsOnTheUnitGridBelowOne)
+TEST(MersenneRandom, DrawsAreFloatsOnTheUnitGridBelowOne)
 {
-    ClockRandom random(12345);
+    MersenneRandom random(12345);
     random.SeedRandom();
     float lowest = 1.0f, highest = 0.0f;
     double sum = 0.0;
@@ -29,9 +29,9 @@ TEST(ClockRandom, DrawsAreFloatsOnTheUnitGridBelowOne)
     EXPECT_NEAR(sum / kDraws, 0.5, 0.01);
 }
 
-TEST(ClockRandom, FixedSeedRepeatsAndDifferentSeedsDiffer)
+TEST(MersenneRandom, FixedSeedRepeatsAndDifferentSeedsDiffer)
 {
-    ClockRandom a(99), b(99), c(100);
+    MersenneRandom a(99), b(99), c(100);
     a.SeedRandom();
     b.SeedRandom();
     c.SeedRandom();
@@ -44,11 +44,11 @@ TEST(ClockRandom, FixedSeedRepeatsAndDifferentSeedsDiffer)
     EXPECT_LT(same_as_c, 5);
 }
 
-TEST(ClockRandom, ClockSeedsDifferBetweenRuns)
+TEST(MersenneRandom, ClockSeedsDifferBetweenRuns)
 {
     std::set<float> firsts;
     for (int i = 0; i < 5; ++i) {
-        ClockRandom random;
+        MersenneRandom random;
         random.SeedRandom();
         firsts.insert(random.NextRandom());
     }

@@ -5,13 +5,15 @@
 
 #include <array>
 
-namespace drelk::sim {
+namespace drelk {
 
-// The display as plain values: what a window would show, without one.
+// The ends of one drone line, in twips.
 struct LineEnds {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
+// The display as plain values: what a window would show, without one. The simulator flies
+// against it, and so do the tests, benchmarks and fuzzers of the flight.
 class PlainScene final : public FlightScene {
 public:
     PlainScene(float window_width, float window_height)
@@ -35,7 +37,7 @@ public:
         window_width_ = width;
         window_height_ = height;
     }
-    const LineEnds& Line(int n) const;
+    const LineEnds& Line(int n) const { return lines_[DroneLineIndex(n)]; }
 
 private:
     float queen_left_ = kQueenStartLeft;
@@ -45,4 +47,4 @@ private:
     std::array<LineEnds, kDroneCount + 1> lines_{}; // by drone number; 0 unused
 };
 
-} // namespace drelk::sim
+} // namespace drelk

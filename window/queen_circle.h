@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twip_scale.h"
+#include "window/twip_scale.h"
 
 #include <QRect>
 #include <QRectF>
@@ -14,9 +14,9 @@ namespace drelk::window {
 // in red 128, green 128, blue 255, with Qt's default outline (a 1-pixel black pen). Her box
 // is kept in twips exactly as set; each change asks the window to repaint where she was
 // and where she is now.
-class QueenElement {
+class QueenCircle {
 public:
-    QueenElement(QWidget& canvas, const TwipScale& scale);
+    QueenCircle(QWidget& canvas, const TwipScale& scale);
 
     float Left() const { return left_; }
     float Top() const { return top_; }

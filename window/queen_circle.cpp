@@ -1,7 +1,7 @@
-#include "queen_element.h"
+#include "window/queen_circle.h"
 
 #include "flight/designed_layout.h"
-#include "paint_reach.h"
+#include "window/paint_reach.h"
 
 #include <QBrush>
 #include <QColor>
@@ -29,17 +29,17 @@ const QBrush& FillBrush()
 
 } // namespace
 
-QueenElement::QueenElement(QWidget& canvas, const TwipScale& scale)
+QueenCircle::QueenCircle(QWidget& canvas, const TwipScale& scale)
     : canvas_(&canvas), scale_(&scale), left_(kQueenStartLeft), top_(kQueenStartTop),
       width_(kQueenWidth), height_(kQueenHeight), bounds_(ComputeBounds())
 {
 }
 
-void QueenElement::SetLeft(float left) { MoveTo(left, top_); }
+void QueenCircle::SetLeft(float left) { MoveTo(left, top_); }
 
-void QueenElement::SetTop(float top) { MoveTo(left_, top); }
+void QueenCircle::SetTop(float top) { MoveTo(left_, top); }
 
-void QueenElement::MoveTo(float left, float top)
+void QueenCircle::MoveTo(float left, float top)
 {
     if (left == left_ && top == top_) {
         return;
@@ -51,7 +51,7 @@ void QueenElement::MoveTo(float left, float top)
     RepaintMove(*canvas_, before, bounds_);
 }
 
-QRectF QueenElement::CircleRect() const
+QRectF QueenCircle::CircleRect() const
 {
     // Centred in the box; the diameter is the smaller side, in twips, so the circle stays
     // round on a screen whose DPI differs across and down.
@@ -62,12 +62,9 @@ QRectF QueenElement::CircleRect() const
             scale_->YToPixels(diameter)};
 }
 
-QRect QueenElement::ComputeBounds() const
-{
-    return PaintReach(CircleRect(), OutlinePen().widthF());
-}
+QRect QueenCircle::ComputeBounds() const { return PaintReach(CircleRect(), OutlinePen().widthF()); }
 
-void QueenElement::Paint(QPainter& painter) const
+void QueenCircle::Paint(QPainter& painter) const
 {
     painter.setPen(OutlinePen());
     painter.setBrush(FillBrush());

@@ -1,0 +1,20 @@
+// The window tests share one Qt application for the whole run, made before the first test
+// and named as the program names itself.
+
+#include "window/program_identity.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (as the build does to register them) needs no display.
+    if (testing::GTEST_FLAG(list_tests)) {
+        return RUN_ALL_TESTS();
+    }
+    drelk::window::DescribeProgram();
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
