@@ -1,17 +1,16 @@
 // Long runs over several window sizes, checking what must hold after every tick.
 
-#include "flight/heading.h"
 #include "flight/movement_tick.h"
 #include "flight/plain_scene.h"
 #include "flight/scatter.h"
+#include "tests/support/flight_invariants.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <string>
 
 using namespace drelk;
-using drelk::PlainScene;
 
 namespace {
 
@@ -23,20 +22,9 @@ struct RunCase {
 
 class LongRun : public testing::TestWithParam<RunCase> {};
 
-void ExpectLineBehindHead(const DroneState& drone, const LineEnds& line, int n, int tick)
-{
-    ASSERT_EQ(line.x1, static_cast<float>(drone.X)) << "drone " << n << " tick " << tick;
-    ASSERT_EQ(line.y1, static_cast<float>(drone.Y)) << "drone " << n << " tick " << tick;
-    const double body = DegreesToRadians(OppositeHeading(drone.Heading));
-    // Each end is rounded to float once; allow for that rounding at these magnitudes.
-    const double slack = 1e-6 * (std::abs(drone.X) + std::abs(drone.Y) + 400.0);
-    ASSERT_NEAR(line.x2 - line.x1, drone.Length * std::sin(body), slack) << "drone " << n;
-    ASSERT_NEAR(line.y2 - line.y1, drone.Length * std::cos(body), slack) << "drone " << n;
-    ASSERT_NEAR(std::hypot(line.x2 - line.x1, line.y2 - line.y1), drone.Length, 2 * slack);
-}
-
 } // namespace
 
+// The same checks the soak run and the fuzzer make, over a few fixed window sizes.
 TEST_P(LongRun, InvariantsHoldOnEveryTick)
 {
     const RunCase run = GetParam();
@@ -44,44 +32,12 @@ TEST_P(LongRun, InvariantsHoldOnEveryTick)
     FlightState state;
     MersenneRandom random(20261207);
     ScatterDrones(state, scene, random);
-
-    for (int n = 1; n <= kDroneCount; ++n) {
-        const DroneState& drone = state.Drones[static_cast<std::size_t>(n)];
-        EXPECT_GE(drone.X, 0);
-        EXPECT_LT(drone.X, run.width);
-        EXPECT_GE(drone.Y, 0);
-        EXPECT_LT(drone.Y, run.height);
-        EXPECT_GE(drone.Length, 100);
-        EXPECT_LE(drone.Length, 299);
-        ExpectLineBehindHead(drone, scene.Line(n), n, 0);
-    }
+    ASSERT_EQ(tests::CheckAfterScatter(state, scene), std::nullopt);
 
     for (int tick = 1; tick <= run.ticks; ++tick) {
-        const FlightState before = state;
-        const float queen_left = scene.QueenLeft();
-        const float queen_top = scene.QueenTop();
+        const tests::FlightSnapshot before = tests::TakeSnapshot(state, scene);
         MovementTimer_Timer(state, scene, random);
-
-        ASSERT_GE(state.QueenHeading, 0);
-        ASSERT_LE(state.QueenHeading, 359);
-        ASSERT_NEAR(std::hypot(scene.QueenLeft() - queen_left, scene.QueenTop() - queen_top), 50.0,
-                    0.01);
-        for (int n = 1; n <= kDroneCount; ++n) {
-            const auto i = static_cast<std::size_t>(n);
-            const DroneState& drone = state.Drones[i];
-            ASSERT_GE(drone.Heading, 0) << "tick " << tick;
-            ASSERT_LE(drone.Heading, 359) << "tick " << tick;
-            ASSERT_EQ(drone.Length, before.Drones[i].Length);
-            // 50 twips, each coordinate rounded to a whole twip.
-            const double step =
-                std::hypot(drone.X - before.Drones[i].X, drone.Y - before.Drones[i].Y);
-            ASSERT_NEAR(step, 50.0, 0.75) << "drone " << n << " tick " << tick;
-            ExpectLineBehindHead(drone, scene.Line(n), n, tick);
-        }
-        ASSERT_EQ(state.Drones[0].Heading, 0);
-        ASSERT_EQ(state.Drones[0].X, 0);
-        ASSERT_EQ(state.Drones[0].Y, 0);
-        ASSERT_EQ(state.Drones[0].Length, 0);
+        ASSERT_EQ(tests::CheckAfterTick(before, state, scene), std::nullopt) << "tick " << tick;
     }
 }
 
