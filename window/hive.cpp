@@ -43,12 +43,11 @@ Hive::Hive(RandomSource& random, FaultReport report, QWidget* parent)
       queen_(*this, scale_),
       drones_(MakeLines(*this, scale_, std::make_index_sequence<kDroneCount + 1>()))
 {
-    setWindowTitle(QStringLiteral("The Drelk"));
+    setWindowTitle(tr("The Drelk"));
     setWindowIcon(ProgramIcon());
     // Every dirty pixel is painted here, background first, so Qt need not clear it.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(qRound(scale_.XToPixels(kDesignedClientWidth)),
-           qRound(scale_.YToPixels(kDesignedClientHeight)));
+    resize(DesignedClientPixels(scale_));
 
     // A coarse timer: Qt may shift a tick by a few milliseconds to share wakeups with
     // other timers, which the animation cannot show and the processor is spared.

@@ -1,5 +1,7 @@
 #include "window/twip_scale.h"
 
+#include "flight/designed_layout.h"
+
 #include <cmath>
 
 namespace drelk::window {
@@ -26,6 +28,12 @@ float TwipScale::XToTwips(double pixels) const
 float TwipScale::YToTwips(double pixels) const
 {
     return static_cast<float>(pixels / pixels_per_twip_y_);
+}
+
+QSize DesignedClientPixels(const TwipScale& scale)
+{
+    return {static_cast<int>(std::lround(scale.XToPixels(kDesignedClientWidth))),
+            static_cast<int>(std::lround(scale.YToPixels(kDesignedClientHeight)))};
 }
 
 } // namespace drelk::window

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 namespace drelk::window {
 
 // Twips are physical: 1440 to the inch. The window maps them to device-independent pixels
@@ -30,5 +32,8 @@ private:
     double pixels_per_twip_x_ = 0;
     double pixels_per_twip_y_ = 0;
 };
+
+// The designed client area in device-independent pixels, each side through its own DPI.
+QSize DesignedClientPixels(const TwipScale& scale);
 
 } // namespace drelk::window

@@ -5,10 +5,12 @@
 #include "tests/window/hive_harness.h"
 
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
 
+#include <array>
 #include <cmath>
 
 using namespace drelk;
@@ -129,6 +131,43 @@ TEST(HivePicture, TheQueenIsPaintedOverTheLines)
     const QImage image = hive.grab().toImage();
     EXPECT_EQ(harness::PixelAt(image, 276, 223), qRgb(128, 128, 255) & 0xFFFFFFu);
     EXPECT_GT(Ink(image, 276, 234, hive.palette().window().color()), 0.95);
+}
+
+// Paints the window's elements by hand, the lines in `order`, then the queen, as the window
+// would; to compare the window's own picture against.
+QImage PaintedByHand(const Hive& hive, const std::array<int, kDroneCount>& order)
+{
+    QImage image(hive.size(), QImage::Format_RGB32);
+    image.fill(hive.palette().window().color());
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const int n : order) {
+        hive.Drone(n).Paint(painter);
+    }
+    hive.Queen().Paint(painter);
+    return image;
+}
+
+TEST(HivePicture, LinesAreStackedNineDownToTwoThenTenThenOne)
+{
+    // Ten lines fanned out from one point, every 36 degrees: their antialiased edges
+    // overlap near the hub, where the order of painting shows in the rounding.
+    std::vector<float> draws = {0.0f};
+    for (int n = 1; n <= kDroneCount; ++n) {
+        draws.insert(draws.end(),
+                     {DrawFor(36 * n, 360), DrawFor(199, 200), DrawFor(6000, kDesignedOuterWidth),
+                      DrawFor(5000, kDesignedOuterHeight)});
+    }
+    RecordedReport report;
+    ScriptedRandom random(draws);
+    Hive hive(random, report.Seam());
+    const QImage shown = hive.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    const QImage stacked = PaintedByHand(hive, {9, 8, 7, 6, 5, 4, 3, 2, 10, 1});
+    ASSERT_NE(stacked, PaintedByHand(hive, {1, 10, 2, 3, 4, 5, 6, 7, 8, 9}))
+        << "the fan must be one where the order of the lines shows";
+    ASSERT_NE(stacked, PaintedByHand(hive, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(shown, stacked);
 }
 
 TEST(HivePicture, ManyTicksLeaveNoTrail)

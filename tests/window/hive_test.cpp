@@ -7,6 +7,7 @@
 #include "tests/window/hive_harness.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
 #include <QTest>
@@ -199,16 +200,49 @@ TEST(HiveWindow, ResizingMovesTheReversalEdgesButNoElement)
     harness::ExpectSameElements(hive, small);
 }
 
-TEST(HiveWindow, TheTimerTicksFromCreationThroughTheEventLoop)
+namespace {
+
+// Counts the movement ticks that reach the window through the event loop.
+class TickCounter final : public QObject {
+public:
+    explicit TickCounter(const Hive& hive) : hive_(hive) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Timer &&
+            static_cast<QTimerEvent*>(event)->timerId() == hive_.MovementTimerId()) {
+            ++ticks;
+        }
+        return false;
+    }
+    int ticks = 0;
+
+private:
+    const Hive& hive_;
+};
+
+} // namespace
+
+TEST(HiveWindow, TheTimerTicksEveryHundredMillisecondsThroughTheEventLoop)
 {
     RecordedReport report;
     MersenneRandom random(kSeed);
     Hive hive(random, report.Seam());
+    TickCounter counter(hive);
+    hive.installEventFilter(&counter);
     harness::ShowAndWait(hive);
     const float left = hive.QueenLeft();
     const float top = hive.QueenTop();
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return hive.QueenLeft() != left || hive.QueenTop() != top; }));
+
+    // About a second of event loop: ten ticks, give or take one for where the second
+    // starts and for a busy machine's late wake-ups (a late tick is not made up).
+    QElapsedTimer clock;
+    clock.start();
+    counter.ticks = 0;
+    QTest::qWait(1000);
+    const auto expected = static_cast<int>(clock.elapsed() / Hive::kTickMilliseconds);
+    EXPECT_GE(counter.ticks, expected - 2);
+    EXPECT_LE(counter.ticks, expected + 1);
+    EXPECT_TRUE(hive.QueenLeft() != left || hive.QueenTop() != top);
     EXPECT_TRUE(report.told.empty());
 }
 

@@ -6,6 +6,7 @@
 
 #include <limits>
 
+using drelk::window::DesignedClientPixels;
 using drelk::window::TwipScale;
 
 TEST(TwipScale, MapsThroughTheLogicalDpi)
@@ -21,6 +22,10 @@ TEST(TwipScale, MapsThroughTheLogicalDpi)
     EXPECT_EQ(dense.YToPixels(6930), 577.5);
     EXPECT_EQ(dense.XToTwips(910.5), 9105.0f);
     EXPECT_EQ(dense.YToTwips(577.5), 6930.0f);
+
+    // The window's designed size takes each side through its own DPI (halves round up).
+    EXPECT_EQ(DesignedClientPixels(usual), QSize(607, 462));
+    EXPECT_EQ(DesignedClientPixels(dense), QSize(911, 578));
 }
 
 TEST(TwipScale, AScreenWithoutAUsableDpiCountsAs96)
