@@ -10,7 +10,9 @@ namespace drelk::window {
 
 QString FaultMessage(const QString& what)
 {
-    return QStringLiteral("The flight went wrong (%1). The Drelk cannot go on and will now close.")
+    return QCoreApplication::translate(
+               "FaultReport",
+               "The flight went wrong (%1). The Drelk cannot go on and will now close.")
         .arg(what);
 }
 
@@ -20,7 +22,8 @@ FaultReport DesktopFaultReport()
     report.tell = [](QWidget* parent, const QString& message) {
         std::fprintf(stderr, "drelk: %s\n", qPrintable(message));
         std::fflush(stderr);
-        QMessageBox::critical(parent, QStringLiteral("The Drelk"), message);
+        QMessageBox::critical(parent, QCoreApplication::translate("FaultReport", "The Drelk"),
+                              message);
     };
     report.end = [](int status) {
         QMetaObject::invokeMethod(
