@@ -4,6 +4,7 @@
 // ran and the window closed without a fault; 1 otherwise.
 
 #include "flight/random_source.h"
+#include "tests/window/tick_counter.h"
 #include "window/error_report.h"
 #include "window/hive.h"
 #include "window/program_identity.h"
@@ -23,32 +24,6 @@ namespace {
 constexpr int kTicks = 50;
 // Memcheck runs Qt many times slower; this only stops a run that has hung.
 constexpr int kWatchdogMilliseconds = 120000;
-
-// Counts the window's movement ticks on their way in; after the last one has run, resizes
-// or closes the window from the event loop, as a user would.
-class TickCounter final : public QObject {
-public:
-    explicit TickCounter(window::Hive& hive) : hive_(hive) { hive_.installEventFilter(this); }
-
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Timer &&
-            static_cast<QTimerEvent*>(event)->timerId() == hive_.MovementTimerId()) {
-            ++ticks;
-            if (ticks == kTicks / 2) {
-                QTimer::singleShot(0, &hive_, [this] { hive_.resize(hive_.size() * 3 / 2); });
-            } else if (ticks == kTicks) {
-                QTimer::singleShot(0, &hive_, &QWidget::close);
-            }
-        }
-        return false;
-    }
-
-    int ticks = 0;
-
-private:
-    window::Hive& hive_;
-};
 
 } // namespace
 
@@ -70,7 +45,14 @@ int main(int argc, char** argv)
 
     MersenneRandom random;
     window::Hive hive(random, report);
-    TickCounter counter(hive);
+    // Half-way the window is resized, at the end closed, from the event loop as a user would.
+    tests::TickCounter counter(hive, [&hive](int ticks) {
+        if (ticks == kTicks / 2) {
+            QTimer::singleShot(0, &hive, [&hive] { hive.resize(hive.size() * 3 / 2); });
+        } else if (ticks == kTicks) {
+            QTimer::singleShot(0, &hive, &QWidget::close);
+        }
+    });
     QTimer::singleShot(kWatchdogMilliseconds, &app, [] {
         std::fprintf(stderr, "hive_memcheck_run: no end after %d ms\n", kWatchdogMilliseconds);
         QCoreApplication::exit(1);

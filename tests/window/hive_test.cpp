@@ -5,6 +5,7 @@
 #include "flight/movement_tick.h"
 #include "flight/scatter.h"
 #include "tests/window/hive_harness.h"
+#include "tests/window/tick_counter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -200,35 +201,12 @@ TEST(HiveWindow, ResizingMovesTheReversalEdgesButNoElement)
     harness::ExpectSameElements(hive, small);
 }
 
-namespace {
-
-// Counts the movement ticks that reach the window through the event loop.
-class TickCounter final : public QObject {
-public:
-    explicit TickCounter(const Hive& hive) : hive_(hive) {}
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Timer &&
-            static_cast<QTimerEvent*>(event)->timerId() == hive_.MovementTimerId()) {
-            ++ticks;
-        }
-        return false;
-    }
-    int ticks = 0;
-
-private:
-    const Hive& hive_;
-};
-
-} // namespace
-
 TEST(HiveWindow, TheTimerTicksEveryHundredMillisecondsThroughTheEventLoop)
 {
     RecordedReport report;
     MersenneRandom random(kSeed);
     Hive hive(random, report.Seam());
-    TickCounter counter(hive);
-    hive.installEventFilter(&counter);
+    harness::TickCounter counter(hive);
     harness::ShowAndWait(hive);
     const float left = hive.QueenLeft();
     const float top = hive.QueenTop();
