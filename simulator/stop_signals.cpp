@@ -24,7 +24,7 @@ void CatchStopSignals()
     action.sa_flags = SA_RESTART;
     for (const int signal : std::array{SIGINT, SIGTERM, SIGHUP}) {
         // A signal that the shell set to be ignored (a background job) stays ignored.
-        struct sigaction old{};
+        struct sigaction old {};
         if (sigaction(signal, nullptr, &old) == 0 && old.sa_handler != SIG_IGN) {
             sigaction(signal, &action, nullptr);
         }
