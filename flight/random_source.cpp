@@ -4,12 +4,14 @@
 
 namespace drelk {
 
+std::uint64_t ClockSeed()
+{
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
 void MersenneRandom::SeedRandom()
 {
-    const std::uint64_t seed =
-        fixed_seed_ ? *fixed_seed_
-                    : static_cast<std::uint64_t>(
-                          std::chrono::system_clock::now().time_since_epoch().count());
+    const std::uint64_t seed = fixed_seed_ ? *fixed_seed_ : ClockSeed();
     std::seed_seq sequence{static_cast<std::uint32_t>(seed),
                            static_cast<std::uint32_t>(seed >> 32)};
     engine_.seed(sequence);

@@ -35,4 +35,8 @@ private:
     std::mt19937 engine_;
 };
 
+// The seed a run without a fixed seed takes from the clock. Given back as a fixed seed it
+// repeats that run.
+std::uint64_t ClockSeed();
+
 } // namespace drelk

@@ -1,14 +1,23 @@
 #include "simulator/csv_report.h"
 
 #include <charconv>
+#include <type_traits>
 
 namespace drelk::sim {
 namespace {
 
+// Whole numbers as they are; reals as the shortest plain decimal that reads back as the
+// same float: never an exponent, which `sort -n` and many scripts misread. The longest real
+// is a tiny subnormal: "-0." and 45 digits.
 template <typename Number> void AppendField(std::string& out, Number value)
 {
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
+    char text[64];
+    std::to_chars_result result;
+    if constexpr (std::is_floating_point_v<Number>) {
+        result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    } else {
+        result = std::to_chars(text, text + sizeof text, value);
+    }
     out.push_back(',');
     out.append(text, result.ptr);
 }

@@ -3,7 +3,9 @@
 #include "simulator/bad_input.h"
 #include "simulator/printable_text.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 
 namespace drelk::sim {
 namespace {
@@ -41,10 +43,13 @@ float DrawFileRandom::NextRandom()
     ++line_number_;
     if (!std::getline(in_, line_)) {
         if (in_.bad()) {
-            Reject(name_, line_number_, "the draws could not be read");
+            Reject(name_, line_number_,
+                   std::string("the draws could not be read: ") + std::strerror(errno));
         }
+        const std::uint64_t count = line_number_ - 1;
         Reject(name_, line_number_,
-               "the draws ran out after " + std::to_string(line_number_ - 1) + " values");
+               "the draws ran out after " + std::to_string(count) +
+                   (count == 1 ? " value" : " values"));
     }
     return ParseDraw(line_, name_, line_number_);
 }

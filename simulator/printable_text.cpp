@@ -29,8 +29,18 @@ std::string Printable(std::string_view text)
 std::string Quoted(std::string_view text)
 {
     std::string quoted(1, '\'');
-    quoted += Printable(text);
-    quoted += '\'';
+    if (text.size() <= kMostQuotedBytes) {
+        quoted += Printable(text);
+        quoted += '\'';
+        return quoted;
+    }
+    // Cut at a character boundary, so that a UTF-8 character is not split in two.
+    std::size_t cut = kMostQuotedBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xc0) == 0x80) {
+        --cut;
+    }
+    quoted += Printable(text.substr(0, cut));
+    quoted += "...' (" + std::to_string(text.size()) + " bytes)";
     return quoted;
 }
 

@@ -10,7 +10,9 @@ namespace drelk::sim {
 // are written as \n, \r, \t or \xHH, so every message stays one readable line.
 std::string Printable(std::string_view text);
 
-// Printable(text) between single quotes.
+// Printable(text) between single quotes. A text longer than kMostQuotedBytes is cut there
+// and its length given instead, so that a junk line of megabytes makes a short message.
+inline constexpr std::size_t kMostQuotedBytes = 60;
 std::string Quoted(std::string_view text);
 
 } // namespace drelk::sim

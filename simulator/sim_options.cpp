@@ -5,6 +5,8 @@
 #include "simulator/printable_text.h"
 
 #include <charconv>
+#include <limits>
+#include <optional>
 
 namespace drelk::sim {
 namespace {
@@ -19,7 +21,8 @@ std::uint64_t ParseCount(std::string_view text, std::string_view option, std::st
                        std::string(what));
     }
     if (error == std::errc::result_out_of_range) {
-        throw BadInput(std::string(option) + ": " + Quoted(text) + " is too large");
+        throw BadInput(std::string(option) + ": " + Quoted(text) + " is too large (at most " +
+                       std::to_string(std::numeric_limits<std::uint64_t>::max()) + ")");
     }
     return value;
 }
@@ -71,73 +74,153 @@ std::string_view SimUsage()
     return "Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]\n"
            "                 [--seed S | --draws FILE]\n"
            "Runs the Drelk flight without a window and prints its state as CSV: the scatter\n"
-           "(tick 0), then every K-th of N movement ticks.\n"
+           "(tick 0), then every K-th of N movement ticks, and the last tick always.\n"
            "  --ticks N         movement ticks after the scatter (default 100)\n"
            "  --window WxH      the window's outer size in twips (default 9105x6930)\n"
            "  --resize T:WxH    from tick T on, the outer size is WxH (repeatable)\n"
            "  --every K         print every K-th tick (default 1)\n"
-           "  --seed S          seed the generator with S instead of the clock\n"
+           "  --seed S          seed the generator with S instead of the clock; a run\n"
+           "                    seeded from the clock tells its seed on standard error\n"
            "  --draws FILE      take the random draws from FILE ('-': standard input),\n"
            "                    one number per line, each 0 <= r < 1 as a float\n"
-           "Exit status: 0 done, 2 bad input, 3 a fault of the flight rules.\n";
+           "  -h, --help        print this help and exit\n"
+           "  --version         print the version and exit\n"
+           "An option's value may also follow an equals sign: --ticks=600.\n"
+           "Exit status: 0 done; 1 the output could not be written; 2 bad input;\n"
+           "3 a fault of the flight rules; 128+S stopped by signal S (130 SIGINT,\n"
+           "143 SIGTERM, 129 SIGHUP), every row computed until then written whole.\n";
 }
+
+namespace {
+
+// How each option that takes a value is written, for a message about a missing value.
+std::string_view ValueForm(std::string_view option)
+{
+    if (option == "--window") {
+        return "WIDTHxHEIGHT";
+    }
+    if (option == "--resize") {
+        return "TICK:WIDTHxHEIGHT";
+    }
+    if (option == "--draws") {
+        return "FILE";
+    }
+    return "N";
+}
+
+// Reads one option with its value into `options`; throws BadInput.
+class OptionReader {
+public:
+    explicit OptionReader(SimOptions& options) : options_(options) {}
+
+    void Read(std::string_view option, std::string_view value)
+    {
+        if (option == "--ticks") {
+            Once(option, seen_ticks_);
+            options_.ticks = ParseCount(value, option, " of ticks");
+        } else if (option == "--window") {
+            Once(option, seen_window_);
+            options_.window = ParseSize(value, option);
+        } else if (option == "--resize") {
+            options_.resizes.push_back(ParseResize(value, option));
+        } else if (option == "--every") {
+            Once(option, seen_every_);
+            options_.every = ParseCount(value, option, " of ticks");
+            if (options_.every == 0) {
+                throw BadInput("--every: '0' is too small (at least 1)");
+            }
+        } else if (option == "--seed") {
+            OneSource(option);
+            options_.seed = ParseCount(value, option, "");
+        } else {
+            OneSource(option);
+            if (value.empty()) {
+                throw BadInput("--draws: the file name is empty");
+            }
+            options_.draws_path = std::string(value);
+        }
+    }
+
+private:
+    static void Once(std::string_view option, bool& seen)
+    {
+        if (seen) {
+            throw BadInput(std::string(option) + ": given more than once");
+        }
+        seen = true;
+    }
+
+    void OneSource(std::string_view option) const
+    {
+        if (options_.seed || options_.draws_path) {
+            throw BadInput(std::string(option) + ": give one of --seed and --draws, once");
+        }
+    }
+
+    SimOptions& options_;
+    bool seen_ticks_ = false, seen_window_ = false, seen_every_ = false;
+};
+
+} // namespace
 
 SimOptions ParseSimOptions(std::span<const std::string_view> args)
 {
     SimOptions options;
     options.window = {kDesignedOuterWidth, kDesignedOuterHeight};
-    bool seen_ticks = false, seen_window = false, seen_every = false;
+    OptionReader reader(options);
+    // --help and --version win over any mistake around them, so the first mistake is kept
+    // until every argument has been seen.
+    std::optional<BadInput> mistake;
+    auto keep = [&](const BadInput& error) {
+        if (!mistake) {
+            mistake = error;
+        }
+    };
 
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view option = args[i];
-        if (option == "--help" || option == "-h") {
+        const std::string_view arg = args[i];
+        if (arg == "--help" || arg == "-h") {
             options.help = true;
             continue;
         }
+        if (arg == "--version") {
+            options.version = true;
+            continue;
+        }
+        // GNU style: "--ticks=600" as well as "--ticks 600".
+        const auto equals = arg.starts_with("--") ? arg.find('=') : std::string_view::npos;
+        const std::string_view option = arg.substr(0, equals);
         const bool known = option == "--ticks" || option == "--window" || option == "--resize" ||
                            option == "--every" || option == "--seed" || option == "--draws";
         if (!known) {
-            throw BadInput("unknown option " + Quoted(option) + " (see --help)");
+            if (option == "--help" || option == "--version") {
+                keep(BadInput(std::string(option) + ": takes no value"));
+            } else if (arg.starts_with("-") && arg != "-") {
+                keep(BadInput("unknown option " + Quoted(arg) + " (see drelk-sim --help)"));
+            } else {
+                keep(BadInput("unexpected argument " + Quoted(arg) +
+                              ": drelk-sim takes only options (see drelk-sim --help)"));
+            }
+            continue;
         }
-        if (i + 1 == args.size()) {
-            throw BadInput(std::string(option) + ": a value is missing");
-        }
-        const std::string_view value = args[++i];
-        auto once = [&](bool& seen) {
-            if (seen) {
-                throw BadInput(std::string(option) + ": given more than once");
-            }
-            seen = true;
-        };
-
-        if (option == "--ticks") {
-            once(seen_ticks);
-            options.ticks = ParseCount(value, option, " of ticks");
-        } else if (option == "--window") {
-            once(seen_window);
-            options.window = ParseSize(value, option);
-        } else if (option == "--resize") {
-            options.resizes.push_back(ParseResize(value, option));
-        } else if (option == "--every") {
-            once(seen_every);
-            options.every = ParseCount(value, option, " of ticks");
-            if (options.every == 0) {
-                throw BadInput("--every: must be at least 1");
-            }
-        } else if (option == "--seed") {
-            if (options.seed || options.draws_path) {
-                throw BadInput("--seed: give one of --seed and --draws, once");
-            }
-            options.seed = ParseCount(value, option, "");
+        std::string_view value;
+        if (equals != std::string_view::npos) {
+            value = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
         } else {
-            if (options.seed || options.draws_path) {
-                throw BadInput("--draws: give one of --seed and --draws, once");
-            }
-            if (value.empty()) {
-                throw BadInput("--draws: the file name is empty");
-            }
-            options.draws_path = std::string(value);
+            keep(BadInput(std::string(option) + ": a value is missing: " + std::string(option) +
+                          " " + std::string(ValueForm(option)) + " (see drelk-sim --help)"));
+            continue;
         }
+        try {
+            reader.Read(option, value);
+        } catch (const BadInput& error) {
+            keep(error);
+        }
+    }
+    if (mistake && !options.help && !options.version) {
+        throw *mistake;
     }
     return options;
 }

@@ -29,15 +29,18 @@ struct SimOptions {
     std::optional<std::uint64_t> seed;
     std::optional<std::string> draws_path; // "-" is standard input
     bool help = false;
+    bool version = false;
 };
 
 // The largest window side accepted: every whole number up to it is exact as a float.
 inline constexpr std::int64_t kMaxWindowSide = 16777216;
 
-// Parses the arguments after the program name. Throws BadInput for anything it cannot use.
+// Parses the arguments after the program name; a value may follow its option as the next
+// argument or after '='. Throws BadInput for the first thing it cannot use, unless --help
+// or --version is among the arguments: those win.
 SimOptions ParseSimOptions(std::span<const std::string_view> args);
 
-// The usage text printed by --help.
+// The usage text printed by --help, within 80 columns.
 std::string_view SimUsage();
 
 } // namespace drelk::sim

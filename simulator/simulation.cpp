@@ -3,8 +3,11 @@
 #include "flight/movement_tick.h"
 #include "flight/scatter.h"
 #include "simulator/csv_report.h"
+#include "simulator/stop_signals.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace drelk::sim {
@@ -12,7 +15,9 @@ namespace {
 
 void Write(std::string& text, std::FILE* out)
 {
-    std::fwrite(text.data(), 1, text.size(), out);
+    if (std::fwrite(text.data(), 1, text.size(), out) != text.size()) {
+        throw OutputError(std::strerror(errno));
+    }
     text.clear();
 }
 
@@ -45,9 +50,13 @@ void RunSimulation(const SimOptions& options, RandomSource& random, std::FILE* o
     Write(row, out);
 
     for (std::uint64_t tick = 1; tick <= options.ticks; ++tick) {
+        if (StopSignal() != 0) {
+            return;
+        }
         apply_resizes_up_to(tick);
         MovementTimer_Timer(state, scene, random);
-        if (tick % options.every == 0) {
+        // The last tick is the end state of the run, which people look for: always printed.
+        if (tick % options.every == 0 || tick == options.ticks) {
             AppendCsvRow(row, tick, state, scene);
             Write(row, out);
         }

@@ -1,40 +1,236 @@
 #include "window/command_line.h"
 
+#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QString>
 
 #include <cstdio>
+#include <iterator>
 
 namespace drelk::window {
+namespace {
 
-std::optional<int> HandleArguments(int argc, char** argv)
+// An option that Qt reads itself. The help texts are Qt's own, so that Qt's translations
+// apply to them as they would in Qt's own --help-all.
+struct QtOption {
+    const char* name;
+    const char* value_name; // nullptr: a switch
+    const char* context;
+    const char* help;
+};
+
+// The options of QGuiApplication, QApplication and the xcb platform plugin in Qt 6.4, as
+// their sources read them. Not -qmljsdebugger: a Widgets program has no QML to debug. The
+// X11 ones are harmless elsewhere: other platforms leave them unread.
+constexpr QtOption kQtOptions[] = {
+    {"platform", "platformName[:options]", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "QPA plugin. See QGuiApplication documentation for "
+                                          "available options for each plugin.")},
+    {"platformpluginpath", "path", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Path to the platform plugins.")},
+    {"platformtheme", "theme", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Platform theme.")},
+    {"plugin", "plugin", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication",
+                       "Additional plugins to load, can be specified multiple times.")},
+    {"qwindowgeometry", "geometry", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Window geometry for the main window, using the "
+                                          "X11-syntax, like 100x100+50+50.")},
+    {"qwindowicon", "icon", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Default window icon.")},
+    {"qwindowtitle", "title", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Title of the first window.")},
+    {"reverse", nullptr, "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Sets the application's layout direction to "
+                                          "Qt::RightToLeft (debugging helper).")},
+    {"session", "session", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Restores the application from an earlier session.")},
+    {"style", "style", "drelk::window::CommandLine",
+     QT_TRANSLATE_NOOP("drelk::window::CommandLine", "Widget style, for example Fusion.")},
+    {"stylesheet", "file", "drelk::window::CommandLine",
+     QT_TRANSLATE_NOOP("drelk::window::CommandLine", "Style sheet for the widgets.")},
+    {"widgetcount", nullptr, "drelk::window::CommandLine",
+     QT_TRANSLATE_NOOP("drelk::window::CommandLine",
+                       "At the end, print how many widgets were left undestroyed.")},
+    {"display", "display", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Display name, overrides $DISPLAY.")},
+    {"name", "name", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Instance name according to ICCCM 4.1.2.5.")},
+    {"nograb", nullptr, "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Disable mouse grabbing (useful in debuggers).")},
+    {"dograb", nullptr, "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication",
+                       "Force mouse grabbing (even when running in a debugger).")},
+    {"visual", "id", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "ID of the X11 Visual to use.")},
+    {"geometry", "geometry", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Alias for --qwindowgeometry.")},
+    {"icon", "icon", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Alias for --qwindowicon.")},
+    {"title", "title", "QGuiApplication",
+     QT_TRANSLATE_NOOP("QGuiApplication", "Alias for --qwindowtitle.")},
+};
+
+QString Tr(const char* context, const char* text)
 {
-    if (argc <= 1) {
-        return std::nullopt;
+    return QCoreApplication::translate(context, text);
+}
+
+// The program's own options. A new option is added here, read in ReadOptions, and listed
+// in the manual page; --help shows it.
+void AddProgramOptions(QCommandLineParser& parser)
+{
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                      Tr("QCommandLineParser", "Displays help on commandline options.")});
+    parser.addOption({QStringLiteral("help-all"),
+                      Tr("QCommandLineParser", "Displays help including Qt specific options.")});
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                      Tr("QCommandLineParser", "Displays version information.")});
+}
+
+// Qt's options: hidden from --help, shown by --help-all.
+void AddQtOptions(QCommandLineParser& parser, bool shown)
+{
+    for (const QtOption& qt : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name), Tr(qt.context, qt.help));
+        if (qt.value_name != nullptr) {
+            option.setValueName(QString::fromLatin1(qt.value_name));
+        }
+        if (!shown) {
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+        }
+        parser.addOption(option);
     }
-    // A plain core application is enough to answer: no display is needed for --help.
+}
+
+void SetUp(QCommandLineParser& parser, bool show_qt_options)
+{
+    parser.setApplicationDescription(
+        Tr("drelk::window::CommandLine",
+           "A small desktop animation. In a window titled \"The Drelk\" a filled circle, the\n"
+           "queen, flies a jittering course and turns back near the window's edges, while\n"
+           "ten thick lines, her drones, chase her. Closing the window ends the program. It\n"
+           "takes no arguments, reads no files and keeps no settings."));
+    // "-platform" is one option, as Qt programs have always written it, not -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    AddProgramOptions(parser);
+    AddQtOptions(parser, show_qt_options);
+}
+
+// Text from the command line made fit for a one-line message: control characters escaped,
+// and a long text cut.
+QString Shown(const QString& text)
+{
+    constexpr qsizetype kMostShown = 60;
+    QString shown;
+    for (const QChar c : text.left(kMostShown)) {
+        shown += c.unicode() < 0x20 || c.unicode() == 0x7f
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                     : QString(c);
+    }
+    if (text.size() > kMostShown) {
+        shown += QStringLiteral("...");
+    }
+    return QLatin1Char('\'') + shown + QLatin1Char('\'');
+}
+
+int Refuse(const QString& why)
+{
+    std::fprintf(stderr, "drelk: %s\n", qPrintable(why));
+    return 1;
+}
+
+// The message for a command line that the parser refused.
+QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        // Show the first unknown option as it was written, dashes and all.
+        for (const QString& argument : arguments.mid(1)) {
+            QString name = argument.section(QLatin1Char('='), 0, 0);
+            while (name.startsWith(QLatin1Char('-'))) {
+                name.remove(0, 1);
+            }
+            if (argument.startsWith(QLatin1Char('-')) && name == unknown.first()) {
+                return Tr("drelk::window::CommandLine", "unknown option %1 (see drelk --help)")
+                    .arg(Shown(argument.section(QLatin1Char('='), 0, 0)));
+            }
+        }
+    }
+    // Qt's own words for a missing or unexpected value, as one line that ends like ours.
+    QString text = parser.errorText().simplified();
+    if (text.endsWith(QLatin1Char('.'))) {
+        text.chop(1);
+    }
+    if (!text.isEmpty()) {
+        text[0] = text[0].toLower();
+    }
+    return text + Tr("drelk::window::CommandLine", " (see drelk --help-all)");
+}
+
+void PrintHelp(int argc, char** argv, bool show_qt_options)
+{
+    // The usage line names the program as it was called, which the parser takes from an
+    // application object; a core one needs no display.
     QCoreApplication reader(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "A small desktop animation. In a window titled \"The Drelk\" a filled circle, the "
-        "queen,\nflies a jittering course and turns back near the window's edges, while ten "
-        "thick\nlines, her drones, chase her. Closing the window ends the program. It takes "
-        "no\narguments, reads no files and keeps no settings."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    // Unknown options: Qt's own one-line message on standard error, exit status 1.
-    parser.process(reader);
+    SetUp(parser, show_qt_options);
+    std::fputs(qPrintable(parser.helpText()), stdout);
+}
 
-    const QStringList extra = parser.positionalArguments();
-    if (!extra.isEmpty()) {
-        std::fprintf(stderr,
-                     "drelk: unexpected argument '%s': the program takes no arguments "
-                     "(see drelk --help)\n",
-                     qPrintable(extra.first()));
-        return 1;
+DrelkOptions ReadOptions(const QCommandLineParser& parser)
+{
+    DrelkOptions options;
+    for (const QtOption& qt : kQtOptions) {
+        const QString name = QString::fromLatin1(qt.name);
+        if (qt.value_name == nullptr) {
+            if (parser.isSet(name)) {
+                options.qt_arguments << QLatin1Char('-') + name;
+            }
+            continue;
+        }
+        for (const QString& value : parser.values(name)) {
+            options.qt_arguments << QLatin1Char('-') + name << value;
+        }
     }
-    return std::nullopt;
+    options.platform = parser.value(QStringLiteral("platform"));
+    options.display = parser.value(QStringLiteral("display"));
+    return options;
+}
+
+} // namespace
+
+CommandLine ReadCommandLine(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    SetUp(parser, false);
+    const bool parsed = parser.parse(arguments);
+
+    // --help and --version win over any mistake around them.
+    if (parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("help"))) {
+        PrintHelp(argc, argv, parser.isSet(QStringLiteral("help-all")));
+        return {0, {}};
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return {0, {}};
+    }
+    if (!parsed) {
+        return {Refuse(Mistake(parser, arguments)), {}};
+    }
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
+        return {Refuse(Tr("drelk::window::CommandLine",
+                          "unexpected argument %1: the program takes no arguments "
+                          "(see drelk --help)")
+                           .arg(Shown(extra.first()))),
+                {}};
+    }
+    return {std::nullopt, ReadOptions(parser)};
 }
 
 } // namespace drelk::window

@@ -1,13 +1,62 @@
 #pragma once
 
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
 #include <optional>
+#include <vector>
 
 namespace drelk::window {
 
-// Reads the command line. The program takes no arguments, so any argument is --help,
-// --version or a mistake, and is answered without a display: the answer goes to standard
-// output or standard error, and the exit status is returned. With no arguments to act on
-// it returns nothing and the window may open.
-std::optional<int> HandleArguments(int argc, char** argv);
+// What the user asked of drelk on its command line.
+struct DrelkOptions {
+    // Qt's own options (-platform, -display, -style, ...) rewritten in the one form that
+    // QApplication and its platform plugins read, "-name" then the value, whichever form the
+    // user wrote ("--platform=xcb", "-platform xcb"). Hand them to QApplication after the
+    // program name.
+    QStringList qt_arguments;
+    QString platform; // the value of -platform, if given
+    QString display;  // the value of -display, if given
+};
+
+// Either the options to run with, or the exit status of a command line that has already
+// been answered (--help, --help-all, --version: on standard output) or refused (one line on
+// standard error). Nothing here needs a display.
+struct CommandLine {
+    std::optional<int> exit_status;
+    DrelkOptions options;
+};
+
+// Reads the command line: the program's own options and every option that QApplication
+// and its platform plugins take. Anything else, and any argument, is refused. Takes argc
+// and argv because answering --help needs an application object made from them.
+CommandLine ReadCommandLine(int argc, char** argv);
+
+// The argc and argv that QApplication is made from: the program name, then `arguments`.
+// QApplication keeps references to both for its whole life, so this must outlive it.
+class ArgumentVector {
+public:
+    ArgumentVector(const char* program, const QStringList& arguments)
+    {
+        words_.emplace_back(program);
+        for (const QString& argument : arguments) {
+            words_.push_back(argument.toLocal8Bit());
+        }
+        for (QByteArray& word : words_) {
+            pointers_.push_back(word.data());
+        }
+        pointers_.push_back(nullptr);
+        argc_ = static_cast<int>(words_.size());
+    }
+
+    int& argc() { return argc_; }
+    char** argv() { return pointers_.data(); }
+
+private:
+    std::vector<QByteArray> words_;
+    std::vector<char*> pointers_;
+    int argc_ = 0;
+};
 
 } // namespace drelk::window

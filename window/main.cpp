@@ -2,6 +2,7 @@
 
 #include "flight/random_source.h"
 #include "window/command_line.h"
+#include "window/display_opening.h"
 #include "window/error_report.h"
 #include "window/hive.h"
 #include "window/program_identity.h"
@@ -14,11 +15,17 @@ int main(int argc, char** argv)
     using namespace drelk::window;
 
     DescribeProgram();
-    if (const auto status = HandleArguments(argc, argv)) {
-        return *status;
+    const CommandLine command = ReadCommandLine(argc, argv);
+    if (command.exit_status) {
+        return *command.exit_status;
     }
 
-    QApplication app(argc, argv);
+    // Qt's own options go to QApplication in the form it reads; a display that cannot be
+    // opened ends the program with one line and status 1.
+    ArgumentVector qt_arguments(argv[0], command.options.qt_arguments);
+    DisplayOpening opening(command.options.display);
+    QApplication app(qt_arguments.argc(), qt_arguments.argv());
+    opening.Opened();
     app.setWindowIcon(ProgramIcon());
 
     MersenneRandom random;

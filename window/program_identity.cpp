@@ -8,7 +8,7 @@ namespace drelk::window {
 void DescribeProgram()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Drelk"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DRELK_VERSION_TEXT));
     QCoreApplication::setOrganizationName(QStringLiteral("The Drelk developers"));
     // Lets a Wayland compositor tie the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DRELK_APP_ID));

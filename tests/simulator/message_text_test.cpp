@@ -78,3 +78,20 @@ TEST(BadInputMessages, StayOneLineWhateverTheInput)
     DrawFileRandom draws(empty, "odd\nname");
     ExpectOneLineShowing(MessageOf([&] { draws.NextRandom(); }), "odd\\nname:1: the draws ran out");
 }
+
+// A 5 MB junk line in a draws file used to be echoed whole to the terminal.
+TEST(BadInputMessages, CutLongValuesAndAgreeInNumber)
+{
+    const std::string junk = "0.5" + std::string(5'000'000, 'x');
+    EXPECT_EQ(MessageOf([&] { ParseDraw(junk, "draws", 9); }),
+              "draws:9: '" + junk.substr(0, kMostQuotedBytes) +
+                  "...' (5000003 bytes) is not a decimal number");
+    // Not cut inside a UTF-8 character: the two-byte e-acute straddling the limit goes whole.
+    const std::string accents = std::string(kMostQuotedBytes - 1, 'a') + "\xc3\xa9tail";
+    EXPECT_EQ(Quoted(accents), "'" + accents.substr(0, kMostQuotedBytes - 1) + "...' (65 bytes)");
+
+    std::istringstream one("0.5\n");
+    DrawFileRandom draws(one, "d");
+    draws.NextRandom();
+    EXPECT_EQ(MessageOf([&] { draws.NextRandom(); }), "d:2: the draws ran out after 1 value");
+}

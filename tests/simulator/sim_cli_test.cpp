@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -56,7 +57,7 @@ TEST(SimCli, PrintsHeaderScatterAndEveryKthTick)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 5u); // header, ticks 0, 3, 6, 9
+    ASSERT_EQ(lines.size(), 6u); // header, ticks 0, 3, 6, 9, and the last, 10
     const auto header = Fields(lines[0]);
     ASSERT_EQ(header.size(), 4u + 10u * 8u);
     EXPECT_EQ(header[0], "tick");
@@ -67,7 +68,7 @@ TEST(SimCli, PrintsHeaderScatterAndEveryKthTick)
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const auto row = Fields(lines[i]);
         ASSERT_EQ(row.size(), header.size());
-        EXPECT_EQ(row[0], std::to_string(3 * (i - 1)));
+        EXPECT_EQ(row[0], std::to_string(i == 5 ? 10 : 3 * (i - 1)));
     }
     // A fixed seed repeats the run; another seed gives another.
     EXPECT_EQ(RunSim("--ticks 10 --every 3 --seed 5").out, run.out);
@@ -91,17 +92,59 @@ TEST(SimCli, AllZeroDrawsGiveTheKnownScatter)
     EXPECT_EQ(row[11], "-100");
 }
 
-TEST(SimCli, RealsReadBackAsTheSameFloats)
+// In a large window reals once switched to exponent form ("1e+05" beside "100000"), which
+// `sort -n` misreads; tiny ones, like the all-zero scatter's 3.2e-13, did too.
+TEST(SimCli, RealsArePlainDecimalsThatReadBackAsTheSameFloats)
 {
-    const Outcome run = RunSim("--ticks 3 --seed 11");
-    ASSERT_EQ(run.status, 0);
-    const auto row = Fields(Lines(run.out).at(4));
-    for (std::size_t i = 2; i < row.size(); ++i) {
-        const float value = std::stof(row[i]);
-        char again[32];
-        std::snprintf(again, sizeof again, "%.9g", static_cast<double>(value));
-        EXPECT_EQ(std::stof(again), value) << row[i];
+    const Outcome large = RunSim("--ticks 30 --window 16777216x16777216 --seed 11");
+    const Outcome tiny = RunSim("--ticks 0 --draws -", Repeat("0", 41));
+    ASSERT_EQ(large.status, 0) << large.err;
+    ASSERT_EQ(tiny.status, 0) << tiny.err;
+    EXPECT_EQ(large.out.find_first_of("eE", large.out.find('\n')), std::string::npos);
+    EXPECT_EQ(tiny.out.find_first_of("eE", tiny.out.find('\n')), std::string::npos);
+    for (const auto& line : {Lines(large.out).back(), Lines(tiny.out).back()}) {
+        const auto row = Fields(line);
+        for (std::size_t i = 2; i < row.size(); ++i) {
+            const float value = std::stof(row[i]);
+            char again[32];
+            std::snprintf(again, sizeof again, "%.9g", static_cast<double>(value));
+            EXPECT_EQ(std::stof(again), value) << row[i];
+        }
     }
+}
+
+// Each of the three signals stops a run with every row it printed whole, and the status
+// 128 + the signal; before, rows were cut mid-line or, with a wide --every, all lost.
+TEST(SimCli, StopSignalsLeaveWholeRowsAndTheConventionalStatus)
+{
+    for (const auto& [signal, number, every] :
+         {std::tuple{"INT", 2, "1"}, {"TERM", 15, "1000000"}, {"HUP", 1, "1"}}) {
+        SCOPED_TRACE(signal);
+        const Outcome run = drelk::tests::RunProgram(
+            std::string("timeout --preserve-status -s ") + signal + " 0.5 " + DRELK_SIM_PATH +
+            " --seed 5 --ticks 100000000" + " --every " + every);
+        EXPECT_EQ(run.status, 128 + number) << run.err;
+        EXPECT_EQ(run.err, "");
+        const auto lines = Lines(run.out);
+        ASSERT_GE(lines.size(), 2u); // at least the header and the scatter
+        EXPECT_EQ(run.out.back(), '\n');
+        for (const auto& line : lines) {
+            ASSERT_EQ(Fields(line).size(), 84u) << line;
+        }
+    }
+}
+
+TEST(SimCli, AClockSeededRunToldItsSeedRepeats)
+{
+    const Outcome run = RunSim("--ticks 20");
+    ASSERT_EQ(run.status, 0);
+    const std::string prefix = "drelk-sim: seeded from the clock; --seed ";
+    ASSERT_EQ(run.err.rfind(prefix, 0), 0u) << run.err;
+    const std::string seed =
+        run.err.substr(prefix.size(), run.err.find(' ', prefix.size()) - prefix.size());
+    const Outcome again = RunSim("--ticks 20 --seed " + seed);
+    EXPECT_EQ(again.out, run.out);
+    EXPECT_EQ(again.err, "");
 }
 
 TEST(SimCli, ResizesApplyFromTheirTick)
@@ -143,18 +186,35 @@ TEST(SimCli, BadInputExitsTwoWithOneLine)
         EXPECT_NE(run.err.find(needle), std::string::npos) << args << ": " << run.err;
         EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
     };
-    expect_bad("--frobnicate", "unknown option '--frobnicate'");
+    expect_bad("--frobnicate", "unknown option '--frobnicate' (see drelk-sim --help)");
     expect_bad("--window 0x10", "--window");
-    expect_bad("--draws /nonexistent/draws.txt", "cannot read '/nonexistent/draws.txt'");
+    expect_bad("--draws /nonexistent/draws.txt",
+               "cannot read '/nonexistent/draws.txt': No such file or directory");
+    expect_bad("--draws=/", "--draws: cannot read '/': Is a directory");
     expect_bad("--draws -", "standard input:3: draw '1' is not", "0.1\n0.2\n1\n");
     expect_bad("--draws -", "standard input:1: 'zero' is not a decimal number", "zero\n");
 }
 
-TEST(SimCli, HelpDescribesTheOptions)
+TEST(SimCli, HelpAndVersionAnswerWithinEightyColumns)
 {
-    const Outcome run = RunSim("--help");
+    const Outcome run = RunSim("--help --ticks x");
     EXPECT_EQ(run.status, 0);
-    for (const char* option : {"--ticks", "--window", "--resize", "--every", "--seed", "--draws"}) {
-        EXPECT_NE(run.out.find(option), std::string::npos) << option;
+    for (const char* word : {"--ticks", "--window", "--resize", "--every", "--seed", "--draws",
+                             "--version", "1 the output", "2 bad input", "3 a fault", "128+S"}) {
+        EXPECT_NE(run.out.find(word), std::string::npos) << word;
     }
+    for (const auto& line : Lines(run.out)) {
+        EXPECT_LE(line.size(), 80u) << line;
+    }
+    const Outcome version = RunSim("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "drelk-sim (Drelk) 1.00\n");
+}
+
+TEST(SimCli, AFailedWriteSaysWhyAndExitsOne)
+{
+    const Outcome run =
+        drelk::tests::RunProgram("sh -c '" + std::string(DRELK_SIM_PATH) + " --seed 1 >/dev/full'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "drelk-sim: cannot write the output: No space left on device\n");
 }

@@ -56,6 +56,25 @@ TEST(SimOptions, ReadsEveryOption)
     EXPECT_EQ(*options.seed, 18446744073709551615u);
     EXPECT_EQ(*Parse({"--draws", "-"}).draws_path, "-");
     EXPECT_TRUE(Parse({"--help"}).help);
+    EXPECT_TRUE(Parse({"--version"}).version);
+
+    // GNU style: a value after '=' reads as the next argument does.
+    const SimOptions joined = Parse(
+        {"--ticks=250", "--window=60000x45000", "--resize=5:3x4", "--every=7", "--draws=a=b"});
+    EXPECT_EQ(joined.ticks, 250u);
+    EXPECT_EQ(joined.window.width, 60000);
+    EXPECT_EQ(joined.resizes.at(0).size.height, 4);
+    EXPECT_EQ(joined.every, 7u);
+    EXPECT_EQ(*joined.draws_path, "a=b");
+}
+
+TEST(SimOptions, HelpAndVersionWinOverMistakes)
+{
+    EXPECT_TRUE(Parse({"--help", "--ticks", "x"}).help);
+    EXPECT_TRUE(Parse({"--bogus", "stray", "-h", "--ticks"}).help);
+    EXPECT_TRUE(Parse({"--window", "0x0", "--version"}).version);
+    // The value of an option is not taken for --help.
+    EXPECT_EQ(*Parse({"--draws", "--help"}).draws_path, "--help");
 }
 
 TEST(SimOptions, RejectsBadInputWithAMessageNamingTheOption)
@@ -67,12 +86,15 @@ TEST(SimOptions, RejectsBadInputWithAMessageNamingTheOption)
             << "message: " << message << " (expected it to mention " << needle << ")";
     };
     expect_error({"--tick", "5"}, "unknown option '--tick'");
-    expect_error({"extra"}, "unknown option 'extra'");
-    expect_error({"--ticks"}, "--ticks: a value is missing");
+    expect_error({"-x"}, "unknown option '-x' (see drelk-sim --help)");
+    expect_error({"extra"}, "unexpected argument 'extra': drelk-sim takes only options (see");
+    expect_error({"--ticks"}, "--ticks: a value is missing: --ticks N (see drelk-sim --help)");
+    expect_error({"--resize"}, "--resize TICK:WIDTHxHEIGHT");
+    expect_error({"--help=1"}, "--help: takes no value");
     expect_error({"--ticks", "-1"}, "--ticks: '-1' is not a whole number");
     expect_error({"--ticks", "12abc"}, "--ticks");
     expect_error({"--ticks", ""}, "--ticks");
-    expect_error({"--ticks", "99999999999999999999999"}, "too large");
+    expect_error({"--ticks=18446744073709551616"}, "too large (at most 18446744073709551615)");
     expect_error({"--ticks", "1", "--ticks", "2"}, "more than once");
     expect_error({"--window", "100"}, "--window");
     expect_error({"--window", "0x100"}, "must be from 1");
@@ -83,7 +105,7 @@ TEST(SimOptions, RejectsBadInputWithAMessageNamingTheOption)
     expect_error({"--resize", "100x200"}, "TICK:WIDTHxHEIGHT");
     expect_error({"--resize", "x:100x200"}, "--resize");
     expect_error({"--resize", "3:0x200"}, "--resize");
-    expect_error({"--every", "0"}, "--every: must be at least 1");
+    expect_error({"--every", "0"}, "--every: '0' is too small (at least 1)");
     expect_error({"--seed", "1", "--draws", "f"}, "one of --seed and --draws");
     expect_error({"--draws", "f", "--seed", "1"}, "one of --seed and --draws");
     expect_error({"--seed", "abc"}, "--seed");

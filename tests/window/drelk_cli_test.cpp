@@ -4,42 +4,107 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <sstream>
 #include <string>
 
 namespace {
 
 using drelk::tests::Outcome;
 
-// Runs drelk with `args` and no display of any kind.
-Outcome RunDrelk(const std::string& args)
+// Runs drelk with `args` and no display of any kind but what `setting` gives, e.g.
+// "DISPLAY=:1 " or "timeout 3 ".
+Outcome RunDrelk(const std::string& args, const std::string& setting = "")
 {
     return drelk::tests::RunProgram("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                                    std::string(DRELK_PATH) + " " + args);
+                                    setting + std::string(DRELK_PATH) + " " + args);
 }
 
 } // namespace
 
-TEST(DrelkCommandLine, VersionAndHelpNeedNoDisplay)
+TEST(DrelkCommandLine, VersionAndHelpNeedNoDisplayAndWin)
 {
     const Outcome version = RunDrelk("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "Drelk 1.00\n");
 
-    const Outcome help = RunDrelk("--help");
+    const Outcome help = RunDrelk("--bogus --help stray");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("\"The Drelk\""), std::string::npos) << help.out;
     EXPECT_NE(help.out.find("--version"), std::string::npos);
+    EXPECT_EQ(help.out.find("--platform"), std::string::npos)
+        << "Qt's options belong to --help-all";
+    std::istringstream lines(help.out + RunDrelk("--help-all").out);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LE(line.size(), 80u) << line;
+    }
+}
+
+// --help-all lists exactly what the program takes: each option it lists is accepted (with
+// its value, if it has one), and Qt's QML debugger option, which it does not take, is absent.
+TEST(DrelkCommandLine, HelpAllListsTheQtOptionsItTakes)
+{
+    const Outcome all = RunDrelk("--help-all");
+    ASSERT_EQ(all.status, 0);
+    const std::regex entry(R"(\n  (?:-\w, )?(--[\w-]+)( <[^>]+>)?)");
+    int count = 0;
+    for (std::sregex_iterator it(all.out.begin(), all.out.end(), entry), end; it != end; ++it) {
+        const std::string option = (*it)[1];
+        if (option.starts_with("--help") || option == "--version") {
+            continue;
+        }
+        ++count;
+        const Outcome taken = RunDrelk(option + ((*it)[2].matched ? " value" : "") + " stray");
+        EXPECT_EQ(taken.err, "drelk: unexpected argument 'stray': the program takes no arguments "
+                             "(see drelk --help)\n")
+            << option;
+    }
+    EXPECT_GE(count, 15) << all.out;
+    for (const char* option : {"-platform", "-display", "-style", "-reverse", "-geometry"}) {
+        EXPECT_NE(all.out.find(std::string("-") + option), std::string::npos) << option;
+    }
+    EXPECT_EQ(all.out.find("qmljsdebugger"), std::string::npos);
+    EXPECT_EQ(RunDrelk("-qmljsdebugger port:1").err,
+              "drelk: unknown option '-qmljsdebugger' (see drelk --help)\n");
+}
+
+// Qt's options in either form reach QApplication: the program runs until it is stopped.
+TEST(DrelkCommandLine, RunsWithQtOptions)
+{
+    const Outcome run = RunDrelk("--platform=offscreen -style fusion -reverse -qwindowgeometry "
+                                 "300x200+5+5 -geometry 300x200 -display :5 -name bee",
+                                 "timeout -s TERM 3 ");
+    EXPECT_EQ(run.status, 124) << run.err; // still flying when timeout ended it
+    EXPECT_EQ(run.err.find("drelk:"), std::string::npos) << run.err;
+}
+
+// Qt 6.4 used to abort with a core dump and advise reinstalling the program.
+TEST(DrelkCommandLine, ADisplayThatCannotBeOpenedIsOneLine)
+{
+    for (const auto& [setting, named] :
+         {std::pair{"DISPLAY=:99 ", "xcb: cannot open the X display ':99'"},
+          {"", "xcb: no X display (DISPLAY is not set)"},
+          {"WAYLAND_DISPLAY=nowhere ", "wayland: cannot reach the Wayland display 'nowhere'"},
+          {"QT_QPA_PLATFORM=offscreen ", "nosuch: no such platform plugin (there are: "}}) {
+        const Outcome run = RunDrelk(*setting == 'Q' ? "-platform nosuch" : "", setting);
+        EXPECT_EQ(run.status, 1) << setting;
+        EXPECT_EQ(run.err.rfind(std::string("drelk: cannot open a display: ") + named, 0), 0u)
+            << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
 }
 
 TEST(DrelkCommandLine, RejectsWhatItDoesNotTakeWithOneLine)
 {
-    for (const std::string args : {"--speed=3", "hive.txt"}) {
+    for (const std::string args : {"--speed=3", "hive.txt", "-platform"}) {
         SCOPED_TRACE(args);
         const Outcome outcome = RunDrelk(args);
         EXPECT_NE(outcome.status, 0);
         EXPECT_TRUE(outcome.out.empty());
         const std::string word = args.substr(args.find_first_not_of('-'), 5);
         EXPECT_NE(outcome.err.find(word), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.rfind("drelk: ", 0), 0u) << outcome.err;
+        EXPECT_NE(outcome.err.find(" (see drelk --help"), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
     }
 }

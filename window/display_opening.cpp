@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+#include "window/display_opening.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace drelk::window {
+namespace {
+
+// One message that Qt sent while the display was being opened.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category, file, function;
+    int line;
+    QString text;
+};
+
+struct Holding {
+    QtMessageHandler previous = nullptr;
+    std::vector<HeldMessage> messages;
+    std::FILE* captured = nullptr; // standard error, meanwhile
+    int saved_stderr = -1;
+    QString display_option;
+};
+
+Holding* holding = nullptr;
+
+void GiveBackStandardError()
+{
+    if (holding->saved_stderr < 0) {
+        return;
+    }
+    std::fflush(stderr);
+    dup2(holding->saved_stderr, STDERR_FILENO);
+    close(holding->saved_stderr);
+}
+
+void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        holding->messages.push_back({type, context.category ? context.category : "",
+                                     context.file ? context.file : "",
+                                     context.function ? context.function : "", context.line, text});
+        return;
+    }
+    QString held;
+    for (const HeldMessage& message : holding->messages) {
+        held += QString::fromStdString(message.category) + QStringLiteral(": ") + message.text +
+                QLatin1Char('\n');
+    }
+    held += QStringLiteral("fatal: ") + text;
+    GiveBackStandardError();
+    std::fprintf(stderr, "drelk: %s\n", qPrintable(DisplayFailure(held, holding->display_option)));
+    std::fflush(stderr);
+    // Qt would abort next; the program has not started, so there is nothing to clean up.
+    _exit(1);
+}
+
+QString Tr(const char* text) { return QCoreApplication::translate("drelk::window::Display", text); }
+
+// Where a platform would have shown the window, for the message.
+QString Target(const QString& platform, const QString& display_option)
+{
+    if (platform == QLatin1String("xcb")) {
+        const QString display =
+            display_option.isEmpty() ? qEnvironmentVariable("DISPLAY") : display_option;
+        return display.isEmpty() ? Tr("no X display (DISPLAY is not set)")
+                                 : Tr("cannot open the X display '%1'").arg(display);
+    }
+    if (platform.startsWith(QLatin1String("wayland"))) {
+        const QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+        return display.isEmpty()
+                   ? Tr("cannot reach the Wayland display 'wayland-0' (WAYLAND_DISPLAY is not set)")
+                   : Tr("cannot reach the Wayland display '%1'").arg(display);
+    }
+    return Tr("it could not be started");
+}
+
+} // namespace
+
+QString DisplayFailure(const QString& held, const QString& display_option)
+{
+    // Qt 6.4 reports each platform it tried, in order, in the category qt.qpa.plugin:
+    // "Could not find" an unknown one, "Could not load" one that failed to start.
+    static const QRegularExpression tried(QStringLiteral(
+        R"re(^qt\.qpa\.plugin: Could not (find|load) the Qt platform plugin "([^"]*)")re"));
+    static const QRegularExpression available(
+        QStringLiteral(R"re(Available platform plugins are: ([^\n]*)\.)re"));
+    QStringList failures;
+    for (const QString& line : held.split(QLatin1Char('\n'))) {
+        const QRegularExpressionMatch match = tried.match(line);
+        if (!match.hasMatch()) {
+            continue;
+        }
+        const QString platform = match.captured(2);
+        if (match.captured(1) == QLatin1String("find")) {
+            QString why = Tr("no such platform plugin");
+            if (const auto list = available.match(held); list.hasMatch()) {
+                why += Tr(" (there are: %1)").arg(list.captured(1));
+            }
+            failures << platform + QStringLiteral(": ") + why;
+        } else {
+            failures << platform + QStringLiteral(": ") + Target(platform, display_option);
+        }
+    }
+    if (failures.isEmpty()) {
+        return Tr("cannot open a display: %1")
+            .arg(held.section(QStringLiteral("fatal: "), -1).section(QLatin1Char('\n'), 0, 0));
+    }
+    return Tr("cannot open a display: %1").arg(failures.join(QStringLiteral("; ")));
+}
+
+DisplayOpening::DisplayOpening(const QString& display)
+{
+    holding = new Holding;
+    holding->display_option = display;
+    std::fflush(stderr);
+    holding->captured = std::tmpfile();
+    holding->saved_stderr = dup(STDERR_FILENO);
+    if (holding->captured == nullptr || holding->saved_stderr < 0 ||
+        dup2(fileno(holding->captured), STDERR_FILENO) < 0) {
+        // Cannot hold standard error back: the messages still are.
+        if (holding->saved_stderr >= 0) {
+            close(holding->saved_stderr);
+        }
+        holding->saved_stderr = -1;
+    }
+    holding->previous = qInstallMessageHandler(Hold);
+}
+
+void DisplayOpening::Opened()
+{
+    if (holding == nullptr) {
+        return;
+    }
+    qInstallMessageHandler(holding->previous);
+    GiveBackStandardError();
+    if (holding->captured != nullptr) {
+        std::rewind(holding->captured);
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, holding->captured)) > 0;) {
+            std::fwrite(buffer, 1, n, stderr);
+        }
+        std::fclose(holding->captured);
+    }
+    for (const HeldMessage& message : holding->messages) {
+        const QMessageLogContext context(message.file.c_str(), message.line,
+                                         message.function.c_str(), message.category.c_str());
+        holding->previous(message.type, context, message.text);
+    }
+    delete holding;
+    holding = nullptr;
+}
+
+DisplayOpening::~DisplayOpening() { Opened(); }
+
+} // namespace drelk::window
