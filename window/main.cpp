@@ -4,6 +4,7 @@
 #include "window/command_line.h"
 #include "window/error_report.h"
 #include "window/hive.h"
+#include "window/hive_keys.h"
 #include "window/program_identity.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
 
     MersenneRandom random;
     Hive hive(random, DesktopFaultReport());
+    new HiveKeys(hive); // a child of the hive
     // A failed start-up scatter has already been reported and has queued the exit.
     if (!hive.HasFailed()) {
         hive.show();
