@@ -6,6 +6,8 @@
 #include "window/hive.h"
 #include "window/hive_keys.h"
 #include "window/program_identity.h"
+#include "window/screen_modes.h"
+#include "window/termination.h"
 
 #include <QApplication>
 
@@ -14,8 +16,10 @@ int main(int argc, char** argv)
     using namespace drelk;
     using namespace drelk::window;
 
+    EndAtOnceOnTerminate();
     DescribeProgram();
-    if (const auto status = HandleArguments(argc, argv)) {
+    ShowMode mode;
+    if (const auto status = HandleArguments(argc, argv, mode)) {
         return *status;
     }
 
@@ -27,7 +31,9 @@ int main(int argc, char** argv)
     new HiveKeys(hive); // a child of the hive
     // A failed start-up scatter has already been reported and has queued the exit.
     if (!hive.HasFailed()) {
-        hive.show();
+        if (const auto status = ShowHive(hive, mode)) {
+            return *status;
+        }
     }
     // Closing the window, the last one, leaves the loop with status 0.
     return app.exec();
