@@ -4,7 +4,6 @@
 #include "window/command_line.h"
 #include "window/error_report.h"
 #include "window/hive.h"
-#include "window/hive_keys.h"
 #include "window/program_identity.h"
 #include "window/screen_modes.h"
 #include "window/termination.h"
@@ -28,7 +27,6 @@ int main(int argc, char** argv)
 
     MersenneRandom random;
     Hive hive(random, DesktopFaultReport());
-    new HiveKeys(hive); // a child of the hive
     // A failed start-up scatter has already been reported and has queued the exit.
     if (!hive.HasFailed()) {
         if (const auto status = ShowHive(hive, mode)) {

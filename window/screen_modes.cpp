@@ -4,6 +4,7 @@
 
 #include "window/foreign_window.h"
 #include "window/hive.h"
+#include "window/hive_keys.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -112,11 +113,14 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
 
 std::optional<int> ShowHive(Hive& hive, const ShowMode& mode)
 {
+    // The keys belong to the hive's own window; drawn into another, it never has the focus.
     switch (mode.place) {
     case ShowMode::Place::Window:
+        new HiveKeys(hive);
         hive.show();
         return std::nullopt;
     case ShowMode::Place::FullScreen:
+        new HiveKeys(hive);
         hive.showFullScreen();
         return std::nullopt;
     case ShowMode::Place::Root:

@@ -36,9 +36,10 @@ void AddShowModeOptions(QCommandLineParser& parser);
 // told in one line on standard error and its exit status returned.
 std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode);
 
-// Shows the hive as `mode` says. Needs the application object; for the screensaver's
-// places also an X11 display. A failure is told in one line on standard error and its
-// exit status returned.
+// Shows the hive as `mode` says: in its own window, which then answers its keys (HiveKeys),
+// or in a window it is given. Needs the application object; for the screensaver's places
+// also an X11 display. A failure is told in one line on standard error and its exit status
+// returned.
 std::optional<int> ShowHive(Hive& hive, const ShowMode& mode);
 
 } // namespace drelk::window
