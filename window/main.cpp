@@ -2,7 +2,6 @@
 
 #include "flight/random_source.h"
 #include "window/command_line.h"
-#include "window/error_report.h"
 #include "window/hive.h"
 #include "window/program_identity.h"
 #include "window/screen_modes.h"
@@ -26,7 +25,7 @@ int main(int argc, char** argv)
     app.setWindowIcon(ProgramIcon());
 
     MersenneRandom random;
-    Hive hive(random, DesktopFaultReport());
+    Hive hive(random, FaultReportFor(mode));
     // A failed start-up scatter has already been reported and has queued the exit.
     if (!hive.HasFailed()) {
         if (const auto status = ShowHive(hive, mode)) {

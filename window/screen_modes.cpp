@@ -111,6 +111,17 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
     return std::nullopt;
 }
 
+FaultReport FaultReportFor(const ShowMode& mode)
+{
+    FaultReport report = DesktopFaultReport();
+    if (mode.place == ShowMode::Place::Root || mode.place == ShowMode::Place::WindowId) {
+        report.tell = [](QWidget*, const QString& message) {
+            std::fprintf(stderr, "drelk: %s\n", qPrintable(message));
+        };
+    }
+    return report;
+}
+
 std::optional<int> ShowHive(Hive& hive, const ShowMode& mode)
 {
     // The keys belong to the hive's own window; drawn into another, it never has the focus.

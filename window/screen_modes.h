@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "window/error_report.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -35,6 +37,11 @@ void AddShowModeOptions(QCommandLineParser& parser);
 // Reads those options (and, for --root, XSCREENSAVER_WINDOW) into `mode`. A mistake is
 // told in one line on standard error and its exit status returned.
 std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode);
+
+// How a failed flight is reported: on standard error and in a message box in the hive's own
+// window; on standard error alone where it draws for a screensaver, which holds the keyboard
+// and the mouse, so that no box could ever be closed.
+FaultReport FaultReportFor(const ShowMode& mode);
 
 // Shows the hive as `mode` says: in its own window, which then answers its keys (HiveKeys),
 // or in a window it is given. Needs the application object; for the screensaver's places
