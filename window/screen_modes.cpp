@@ -80,10 +80,10 @@ void AddShowModeOptions(QCommandLineParser& parser)
 
 std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode)
 {
-    const int chosen =
-        int(parser.isSet(kFullScreen)) + int(parser.isSet(kRoot)) + int(parser.isSet(kWindowId));
-    if (chosen > 1) {
-        return Complain(Tr("--fullscreen, --root and --window-id exclude each other"), 1);
+    // Screensaver settings preview a program by adding --window-id to its usual command
+    // line, --root included: the window given wins.
+    if (parser.isSet(kFullScreen) && (parser.isSet(kRoot) || parser.isSet(kWindowId))) {
+        return Complain(Tr("--fullscreen cannot be used with --root or --window-id"), 1);
     }
     if (parser.isSet(kFullScreen)) {
         mode.place = ShowMode::Place::FullScreen;

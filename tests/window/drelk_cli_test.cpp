@@ -70,7 +70,10 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
              {no_display + drelk + " --window-id 0x100000000", 1, "'0x100000000' is not"},
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root", 1,
               "XSCREENSAVER_WINDOW is '0xzz'"},
-             {no_display + drelk + " --root --fullscreen", 1, "exclude each other"},
+             {no_display + drelk + " --root --fullscreen", 1, "--fullscreen cannot be used"},
+             // The window given wins over --root, whatever XSCREENSAVER_WINDOW says.
+             {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root --window-id 0x", 1,
+              "--window-id '0x' is not"},
              {offscreen + drelk + " --root", 2, "--root needs an X11 display"},
              {offscreen + drelk + " --window-id 0x2a00007", 2, "--window-id needs an X11"},
          }) {
