@@ -125,29 +125,23 @@ def expect_quiet_term(program):
     check(program.stderr() == "", f"wrote to stderr: {program.stderr()!r}")
 
 
-def window_id_fills_and_follows(f):
-    host = HostWindow(f.session, 420, 300)
-    try:
-        program = f.drelk("--window-id", str(host.id))  # decimal
-        wait_filled(f.session, host.id, 420, 300)
-        sees_hive(f.session, host.id)
-        resize(f.session, host.id, 520, 360)
-        wait_filled(f.session, host.id, 520, 360)
-        sees_hive(f.session, host.id)
-        check(changes(f.session, host.id), "the picture did not change")
-        host.close()
-        expect_one_line(program, 2, "has gone")
-    finally:
-        host.close()
-
-
-def root_draws_into_screensaver_window(f):
+def draws_into_another_programs_window(f):
+    """As a daemon starts it (--root, XSCREENSAVER_WINDOW in hex), then as a settings preview
+    does (--window-id, here in decimal), into the same window of another program."""
     host = HostWindow(f.session, 480, 360)
     try:
         program = f.drelk("--root", env={"XSCREENSAVER_WINDOW": hex(host.id)})
         wait_filled(f.session, host.id, 480, 360)
         sees_hive(f.session, host.id)
         expect_quiet_term(program)
+        program = f.drelk("--window-id", str(host.id))
+        wait_filled(f.session, host.id, 480, 360)
+        resize(f.session, host.id, 540, 400)
+        wait_filled(f.session, host.id, 540, 400)
+        sees_hive(f.session, host.id)
+        check(changes(f.session, host.id), "the picture did not change")
+        host.close()
+        expect_one_line(program, 2, "has gone")
     finally:
         host.close()
 
@@ -257,10 +251,9 @@ def sigterm_ends_window_quietly(f):
 
 
 CASES = [
-    ("--window-id fills another program's window, follows its size, ends when it goes",
-     window_id_fills_and_follows),
-    ("--root draws into XSCREENSAVER_WINDOW and ends quietly on SIGTERM",
-     root_draws_into_screensaver_window),
+    ("--root (XSCREENSAVER_WINDOW) and --window-id fill another program's window, follow "
+     "its size, end quietly on SIGTERM and in one line when it goes",
+     draws_into_another_programs_window),
     ("--root alone covers the screen", root_alone_covers_screen),
     ("a window that does not exist ends in one line", missing_windows_end_in_one_line),
     ("xscreensaver runs drelk --root and stops it with status 0",
