@@ -17,8 +17,6 @@
 namespace drelk::window {
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ForeignWindow", text); }
-
 QString HexId(std::uint32_t id) { return QStringLiteral("0x%1").arg(id, 0, 16); }
 
 xcb_connection_t* X11Connection()
@@ -70,7 +68,8 @@ ForeignWindow* ForeignWindow::Embed(Hive& hive, std::uint32_t id, QString& why)
 {
     xcb_connection_t* connection = X11Connection();
     if (!connection) {
-        why = Tr("drawing into another window needs an X11 display");
+        why = QCoreApplication::translate("ForeignWindow",
+                                          "drawing into another window needs an X11 display");
         return nullptr;
     }
     // The window's structure events are asked for before its size is read, so that no
@@ -82,7 +81,8 @@ ForeignWindow* ForeignWindow::Embed(Hive& hive, std::uint32_t id, QString& why)
         xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), &error);
     std::free(error);
     if (!geometry) {
-        why = Tr("there is no X window %1 to draw into").arg(HexId(id));
+        why = QCoreApplication::translate("ForeignWindow", "there is no X window %1 to draw into")
+                  .arg(HexId(id));
         return nullptr;
     }
     const int width = geometry->width;
@@ -148,7 +148,9 @@ void ForeignWindow::Vanish()
     hive_.SetPaused(true);
     std::fprintf(
         stderr, "drelk: %s\n",
-        qPrintable(Tr("the X window %1 that the hive was drawn into has gone").arg(HexId(id_))));
+        qPrintable(QCoreApplication::translate(
+                       "ForeignWindow", "the X window %1 that the hive was drawn into has gone")
+                       .arg(HexId(id_))));
     std::fflush(stderr);
     // Queued, so that it also ends the program before the event loop has started.
     QMetaObject::invokeMethod(

@@ -23,8 +23,6 @@ const QString kFullScreen = QStringLiteral("fullscreen");
 const QString kRoot = QStringLiteral("root");
 const QString kWindowId = QStringLiteral("window-id");
 
-QString Tr(const char* text) { return QCoreApplication::translate("ShowMode", text); }
-
 int Complain(const QString& message, int status)
 {
     std::fprintf(stderr, "drelk: %s\n", qPrintable(message));
@@ -32,7 +30,7 @@ int Complain(const QString& message, int status)
 }
 
 // The root window's stand-in: a window of our own covering the whole screen (all monitors),
-// passed by the window manager and kept beneath every other window, as the root is.
+// left alone by the window manager and kept beneath every other window, as the root is.
 void CoverScreen(Hive& hive)
 {
     hive.setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
@@ -69,12 +67,18 @@ std::optional<std::uint32_t> ParseWindowId(const QString& text)
 
 void AddShowModeOptions(QCommandLineParser& parser)
 {
-    parser.addOption(QCommandLineOption(kFullScreen, Tr("Start in full screen.")));
     parser.addOption(QCommandLineOption(
-        kRoot, Tr("Fill the window named by the XSCREENSAVER_WINDOW environment variable, as "
-                  "screensavers do, or else the whole screen (X11 only).")));
+        kFullScreen, QCoreApplication::translate("ShowMode", "Start in full screen.")));
     parser.addOption(QCommandLineOption(
-        kWindowId, Tr("Fill the existing X window <id>, hexadecimal 0x... or decimal (X11 only)."),
+        kRoot,
+        QCoreApplication::translate(
+            "ShowMode", "Fill the window named by the XSCREENSAVER_WINDOW environment variable, as "
+                        "screensavers do, or else the whole screen (X11 only).")));
+    parser.addOption(QCommandLineOption(
+        kWindowId,
+        QCoreApplication::translate(
+            "ShowMode",
+            "Fill the existing X window <id>, hexadecimal 0x... or decimal (X11 only)."),
         QStringLiteral("id")));
 }
 
@@ -83,7 +87,9 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
     // Screensaver settings preview a program by adding --window-id to its usual command
     // line, --root included: the window given wins.
     if (parser.isSet(kFullScreen) && (parser.isSet(kRoot) || parser.isSet(kWindowId))) {
-        return Complain(Tr("--fullscreen cannot be used with --root or --window-id"), 1);
+        return Complain(QCoreApplication::translate(
+                            "ShowMode", "--fullscreen cannot be used with --root or --window-id"),
+                        1);
     }
     if (parser.isSet(kFullScreen)) {
         mode.place = ShowMode::Place::FullScreen;
@@ -93,7 +99,10 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
         mode.window = ParseWindowId(text);
         if (!mode.window) {
             return Complain(
-                Tr("--window-id '%1' is not an X window id (0x... or decimal)").arg(text), 1);
+                QCoreApplication::translate(
+                    "ShowMode", "--window-id '%1' is not an X window id (0x... or decimal)")
+                    .arg(text),
+                1);
         }
     } else if (parser.isSet(kRoot)) {
         mode.place = ShowMode::Place::Root;
@@ -102,7 +111,9 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
             mode.window = ParseWindowId(text);
             if (!mode.window) {
                 return Complain(
-                    Tr("XSCREENSAVER_WINDOW is '%1', not an X window id (0x... or decimal)")
+                    QCoreApplication::translate(
+                        "ShowMode",
+                        "XSCREENSAVER_WINDOW is '%1', not an X window id (0x... or decimal)")
                         .arg(text),
                     1);
             }
@@ -141,9 +152,10 @@ std::optional<int> ShowHive(Hive& hive, const ShowMode& mode)
     const QString option = mode.place == ShowMode::Place::Root ? QStringLiteral("--root")
                                                                : QStringLiteral("--window-id");
     if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
-        return Complain(Tr("%1 needs an X11 display, and this one is %2")
-                            .arg(option, QGuiApplication::platformName()),
-                        kExitNoWindow);
+        return Complain(
+            QCoreApplication::translate("ShowMode", "%1 needs an X11 display, and this one is %2")
+                .arg(option, QGuiApplication::platformName()),
+            kExitNoWindow);
     }
     if (!mode.window || IsRootWindow(*mode.window)) {
         CoverScreen(hive);
