@@ -86,6 +86,7 @@ void AddProgramOptions(QCommandLineParser& parser)
                       Tr("QCommandLineParser", "Displays help including Qt specific options.")});
     parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
                       Tr("QCommandLineParser", "Displays version information.")});
+    AddShowModeOptions(parser);
 }
 
 // Qt's options: hidden from --help, shown by --help-all.
@@ -110,7 +111,12 @@ void SetUp(QCommandLineParser& parser, bool show_qt_options)
            "A small desktop animation. In a window titled \"The Drelk\" a filled circle, the\n"
            "queen, flies a jittering course and turns back near the window's edges, while\n"
            "ten thick lines, her drones, chase her. Closing the window ends the program. It\n"
-           "takes no arguments, reads no files and keeps no settings."));
+           "takes no arguments, reads no files and keeps no settings.\n\n"
+           "Keys: F11 full screen on and off, Escape leaves full screen, Space pauses and\n"
+           "resumes, Ctrl+Q quits. As a screensaver (--root, --window-id) it stops on\n"
+           "SIGTERM.\n\n"
+           "Exit status: 0 closed or quit; 1 a bad command line or no display; 2 no X window\n"
+           "to draw into (--root, --window-id); 3 a broken rule of the flight."));
     // "-platform" is one option, as Qt programs have always written it, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     AddProgramOptions(parser);
@@ -230,7 +236,11 @@ CommandLine ReadCommandLine(int argc, char** argv)
                            .arg(Shown(extra.first()))),
                 {}};
     }
-    return {std::nullopt, ReadOptions(parser)};
+    DrelkOptions options = ReadOptions(parser);
+    if (const auto status = ReadShowMode(parser, options.show)) {
+        return {status, {}};
+    }
+    return {std::nullopt, options};
 }
 
 } // namespace drelk::window

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/screen_modes.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -18,6 +20,7 @@ struct DrelkOptions {
     QStringList qt_arguments;
     QString platform; // the value of -platform, if given
     QString display;  // the value of -display, if given
+    ShowMode show;    // where the hive is shown: --fullscreen, --root, --window-id
 };
 
 // Either the options to run with, or the exit status of a command line that has already

@@ -49,27 +49,42 @@ Hive::Hive(RandomSource& random, FaultReport report, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(DesignedClientPixels(scale_));
 
-    // A coarse timer: Qt may shift a tick by a few milliseconds to share wakeups with
-    // other timers, which the animation cannot show and the processor is spared.
-    MovementTimer.start(kTickMilliseconds, Qt::CoarseTimer, this);
+    SetPaused(false); // the timer runs from creation, as before the first show
     RunHandler([this] { Form_Load(); });
 }
 
 void Hive::Form_Load() { ScatterDrones(state_, *this, random_); }
+
+void Hive::SetPaused(bool paused)
+{
+    paused_ = paused;
+    if (paused || failed_) {
+        MovementTimer.stop();
+    } else if (!MovementTimer.isActive()) {
+        // A coarse timer: Qt may shift a tick by a few milliseconds to share wakeups with
+        // other timers, which the animation cannot show and the processor is spared.
+        MovementTimer.start(kTickMilliseconds, Qt::CoarseTimer, this);
+    }
+}
 
 // The outer size, in twips, is the window manager's frame once the window has been shown.
 // Before that there is no frame yet, and the window counts as its designed client size:
 // that is the size the start-up scatter spreads the drones over.
 float Hive::WindowWidth() const
 {
-    return shown_ ? scale_.XToTwips(frameGeometry().width())
-                  : static_cast<float>(kDesignedOuterWidth);
+    return shown_ ? scale_.XToTwips(OuterSize().width()) : static_cast<float>(kDesignedOuterWidth);
 }
 
 float Hive::WindowHeight() const
 {
-    return shown_ ? scale_.YToTwips(frameGeometry().height())
+    return shown_ ? scale_.YToTwips(OuterSize().height())
                   : static_cast<float>(kDesignedOuterHeight);
+}
+
+// Full screen takes the frame away too; the window manager's frame may be reported late.
+QSize Hive::OuterSize() const
+{
+    return frameless_ || isFullScreen() ? size() : frameGeometry().size();
 }
 
 void Hive::SetDroneLineX(int n, float x1, float x2) { drones_[DroneLineIndex(n)].SetX(x1, x2); }

@@ -46,6 +46,13 @@ public:
     const DroneLine& Drone(int n) const { return drones_[DroneLineIndex(n)]; }
     bool IsAnimating() const { return MovementTimer.isActive(); }
     int MovementTimerId() const { return MovementTimer.timerId(); }
+    // Paused, the timer is stopped, so nothing wakes the program; resumed, it starts again
+    // and the flight goes on with the draws it would have had. A failed hive stays stopped.
+    void SetPaused(bool paused);
+    bool IsPaused() const { return paused_; }
+    // For a hive drawn into the whole of a window that has no frame of its own (another
+    // program's window, or one covering the screen): its outer size is then its own size.
+    void SetFrameless(bool frameless) { frameless_ = frameless; }
     // True once a handler has failed and the program is on its way out.
     bool HasFailed() const { return failed_; }
 
@@ -60,6 +67,7 @@ private:
     template <typename Handler> void RunHandler(Handler handler) noexcept;
     void Fail(const QString& what);
     void FollowScreen();
+    QSize OuterSize() const;
 
     RandomSource& random_;
     FaultReport report_;
@@ -70,6 +78,8 @@ private:
     QBasicTimer MovementTimer;
     bool shown_ = false;
     bool failed_ = false;
+    bool paused_ = false;
+    bool frameless_ = false;
     QMetaObject::Connection dpi_watch_;
 };
 

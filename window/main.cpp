@@ -3,9 +3,10 @@
 #include "flight/random_source.h"
 #include "window/command_line.h"
 #include "window/display_opening.h"
-#include "window/error_report.h"
 #include "window/hive.h"
 #include "window/program_identity.h"
+#include "window/screen_modes.h"
+#include "window/termination.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     using namespace drelk;
     using namespace drelk::window;
 
+    EndAtOnceOnTerminate();
     DescribeProgram();
     const CommandLine command = ReadCommandLine(argc, argv);
     if (command.exit_status) {
@@ -29,10 +31,12 @@ int main(int argc, char** argv)
     app.setWindowIcon(ProgramIcon());
 
     MersenneRandom random;
-    Hive hive(random, DesktopFaultReport());
+    Hive hive(random, FaultReportFor(command.options.show));
     // A failed start-up scatter has already been reported and has queued the exit.
     if (!hive.HasFailed()) {
-        hive.show();
+        if (const auto status = ShowHive(hive, command.options.show)) {
+            return *status;
+        }
     }
     // Closing the window, the last one, leaves the loop with status 0.
     return app.exec();

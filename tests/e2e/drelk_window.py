@@ -23,13 +23,14 @@ class WindowGeometry:
 class DrelkProcess:
     """Starts drelk with its stdout and stderr captured in files of the session's folder."""
 
-    def __init__(self, session, binary, args=()):
+    def __init__(self, session, binary, args=(), env=None):
         self.session = session
         self._stdout_path = session.path("drelk.stdout")
         self._stderr_path = session.path("drelk.stderr")
         with open(self._stdout_path, "wb") as out, open(self._stderr_path, "wb") as err:
             self.started = time.monotonic()
-            self.process = session.spawn([binary, *args], stdout=out, stderr=err)
+            self.process = session.spawn([binary, *args], stdout=out, stderr=err,
+                                         env=dict(session.env, **(env or {})))
         self.pid = self.process.pid
 
     def alive(self):

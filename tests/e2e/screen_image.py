@@ -2,7 +2,10 @@
 disc in its fill colour, the thick dark strokes of the drone lines, and change between shots."""
 
 import math
+import os
 import re
+import tempfile
+import time
 from collections import deque
 
 QUEEN_FILL = (128, 128, 255)
@@ -45,6 +48,25 @@ def grab(session, window="root"):
 def save_png(session, window, path):
     """Saves the window as the user sees it, frame and title bar included."""
     session.run(["import", "-silent", "-frame", "-window", str(window), path], timeout=15)
+
+
+def save_animation(session, window, path, seconds):
+    """Records the window as the user sees it for `seconds` s, frame included, and saves it as
+    a looping GIF that plays at the pace it was recorded: each picture stays up until the next
+    one was taken."""
+    with tempfile.TemporaryDirectory(prefix="drelk-frames-") as folder:
+        shots, start = [], time.monotonic()
+        while time.monotonic() - start < seconds:
+            shot = os.path.join(folder, f"{len(shots):04d}.png")
+            save_png(session, window, shot)
+            shots.append((shot, time.monotonic()))
+        command = ["convert", "-loop", "0"]
+        for (shot, taken), (_, following) in zip(shots, shots[1:]):
+            command += ["-delay", str(max(2, round(100 * (following - taken)))), shot]
+        # Only what changed from one picture to the next is stored.
+        command += ["-layers", "Optimize", path]
+        session.run(command, timeout=120)
+    return len(shots) - 1
 
 
 def changed_pixels(before, after):

@@ -3,7 +3,7 @@
 title, carries its icon, shows the queen and the drone lines, animates, survives resizing, and
 ends with status 0 when the window manager closes it.
 
-    window_test.py DRELK_BINARY [--save-screenshot PATH]
+    window_test.py DRELK_BINARY [--save-screenshot PATH] [--save-animation PATH.gif]
 """
 
 import argparse
@@ -34,10 +34,11 @@ MAX_QUEEN_PIXELS_PER_SECOND = 40
 
 
 class Fixture:
-    def __init__(self, session, binary, save_path):
+    def __init__(self, session, binary, save_path, animation_path=None):
         self.session = session
         self.program = DrelkProcess(session, binary)
         self.save_path = save_path
+        self.animation_path = animation_path
         self.window = None
 
     def program_alive(self):
@@ -112,6 +113,9 @@ def queen_and_drones(f):
 
 
 def animates_without_trails(f):
+    if f.animation_path:
+        frames = screen_image.save_animation(f.session, f.window, f.animation_path, 4.0)
+        check(frames >= 10, f"only {frames} pictures in 4 s for the animation")
     last = f.expect_animating(pairs=4)
     # Each tick repaints only what moved; anything it forgot to clear would pile up here.
     dark = sum(b.area for b in screen_image.dark_blobs(last))
@@ -173,15 +177,19 @@ def main():
     parser.add_argument("binary", help="the drelk program to test")
     parser.add_argument("--save-screenshot", metavar="PATH",
                         help="save a PNG of the running window (frame included) to PATH")
+    parser.add_argument("--save-animation", metavar="PATH",
+                        help="save a few seconds of the running window as a GIF to PATH")
     args = parser.parse_args()
     if not os.access(args.binary, os.X_OK):
         parser.error(f"not an executable: {args.binary}")
     save_path = os.path.abspath(args.save_screenshot) if args.save_screenshot else None
-    if save_path and not os.path.isdir(os.path.dirname(save_path)):
-        parser.error(f"no such folder for the screenshot: {os.path.dirname(save_path)}")
+    animation_path = os.path.abspath(args.save_animation) if args.save_animation else None
+    for path in (save_path, animation_path):
+        if path and not os.path.isdir(os.path.dirname(path)):
+            parser.error(f"no such folder for the picture: {os.path.dirname(path)}")
     unwind_on_signals()
     with XSession() as session:
-        return run_cases(CASES, Fixture(session, args.binary, save_path))
+        return run_cases(CASES, Fixture(session, args.binary, save_path, animation_path))
 
 
 if __name__ == "__main__":

@@ -27,6 +27,25 @@ for file in "icons/hicolor/32x32/apps/$icon.png" "icons/hicolor/scalable/apps/$i
     [ -f "$prefix/share/$file" ] || fail "Icon '$icon' has no share/$file"
 done
 
+# The screensavers' entries: MATE's and Xfce's desktop entry passes the same validator (its
+# one hint, that a screensaver is in no menu category, is the point), xscreensaver's XML is
+# read by libxml2 as xscreensaver's settings read it, and both start the installed drelk
+# with --root under the program's name.
+saver_desktop=$prefix/share/applications/screensavers/drelk.desktop
+saver_xml=$prefix/share/xscreensaver/config/drelk.xml
+echo "desktop-file-validate $saver_desktop"
+out=$(desktop-file-validate "$saver_desktop" 2>&1) || fail "desktop-file-validate: $out"
+[ -z "$(grep -v 'does not contain a registered main category' <<<"$out")" ] ||
+    fail "desktop-file-validate $saver_desktop reported:"$'\n'"$out"
+[ "$(sed -n 's/^Exec=//p' "$saver_desktop")" = "drelk --root" ] && [ -x "$prefix/bin/drelk" ] ||
+    fail "$saver_desktop does not start the installed drelk with --root"
+grep -qx 'Categories=Screensaver;' "$saver_desktop" || fail "$saver_desktop is not a Screensaver"
+echo "xmllint $saver_xml"
+expect_silent xmllint --noout "$saver_xml"
+[ "$(xmllint --xpath 'string(/screensaver/@name)' "$saver_xml")" = drelk ] &&
+    [ "$(xmllint --xpath 'string(/screensaver/command/@arg)' "$saver_xml")" = --root ] ||
+    fail "$saver_xml does not describe drelk run with --root"
+
 # --strict fails on anything but pedantic notes, which are shown for the record.
 appstream_check()
 {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The install rules put exactly the expected files under the prefix, nothing more or less,
-# with the modes a package needs: programs executable, everything else plain read-only data.
+# with the modes a package needs: programs executable, everything else plain read-only data,
+# but for relative links that lead to an installed program of the same name.
 # Usage: check_installed_files.sh STAGE EXPECTED_FILES
 source "$(dirname "$0")/common.sh"
 prefix=$1/usr expected=$2
@@ -12,6 +13,13 @@ if [ "$installed" != "$(expected_files "$expected")" ]; then
 fi
 
 while read -r path; do
+    if [ -L "$prefix/$path" ]; then
+        program=$prefix/bin/${path##*/}
+        [[ $(readlink "$prefix/$path") != /* ]] && [ -x "$program" ] &&
+            [ "$(realpath "$prefix/$path")" = "$(realpath "$program")" ] ||
+            fail "$path links to $(readlink "$prefix/$path"), not relatively to bin/${path##*/}"
+        continue
+    fi
     mode=$(stat -c %a "$prefix/$path")
     case $path in
     bin/*) want=755 ;;

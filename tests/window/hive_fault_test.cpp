@@ -4,6 +4,7 @@
 #include "flight/flight_fault.h"
 #include "tests/window/hive_harness.h"
 #include "window/error_report.h"
+#include "window/screen_modes.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -148,4 +149,33 @@ TEST(HiveFault, TheDesktopReportWritesTheLineAndShowsAModalBoxTitledTheDrelk)
     std::string first_line;
     std::getline(written, first_line);
     EXPECT_EQ(first_line, "drelk: " + text.toStdString());
+}
+
+TEST(HiveFault, DrawingForAScreensaverTheReportIsTheLineAloneWithNoBoxToBlockOn)
+{
+    const std::string log_path = testing::TempDir() + "drelk_saver_fault_report_stderr";
+    std::fflush(stderr);
+    const int saved = dup(fileno(stderr));
+    ASSERT_TRUE(std::freopen(log_path.c_str(), "w", stderr));
+
+    bool boxed = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            boxed = true;
+            box->close();
+        }
+    });
+    window::ShowMode mode;
+    mode.place = window::ShowMode::Place::Root;
+    window::FaultReportFor(mode).tell(nullptr, window::FaultMessage(QStringLiteral("test")));
+    QCoreApplication::processEvents(); // the look for a box, had none run it already
+
+    std::fflush(stderr);
+    dup2(saved, fileno(stderr));
+    close(saved);
+    std::ifstream log(log_path);
+    std::string first_line;
+    std::getline(log, first_line);
+    EXPECT_FALSE(boxed);
+    EXPECT_EQ(first_line, "drelk: " + window::FaultMessage(QStringLiteral("test")).toStdString());
 }

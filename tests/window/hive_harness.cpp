@@ -33,4 +33,28 @@ void ExpectSameElements(const window::Hive& hive, const PlainScene& scene)
     }
 }
 
+void ExpectSameFlight(const window::Hive& actual, const window::Hive& expected)
+{
+    const FlightState& a = actual.State();
+    const FlightState& e = expected.State();
+    EXPECT_EQ(a.QueenHeading, e.QueenHeading);
+    for (int n = 1; n <= kDroneCount; ++n) {
+        const DroneState& drone = a.Drones[static_cast<std::size_t>(n)];
+        const DroneState& twin = e.Drones[static_cast<std::size_t>(n)];
+        EXPECT_EQ(drone.Heading, twin.Heading) << "drone " << n;
+        EXPECT_EQ(drone.X, twin.X) << "drone " << n;
+        EXPECT_EQ(drone.Y, twin.Y) << "drone " << n;
+        EXPECT_EQ(drone.Length, twin.Length) << "drone " << n;
+    }
+    PlainScene scene(expected.WindowWidth(), expected.WindowHeight());
+    scene.SetQueenLeft(expected.QueenLeft());
+    scene.SetQueenTop(expected.QueenTop());
+    for (int n = 1; n <= kDroneCount; ++n) {
+        const window::DroneLine& line = expected.Drone(n);
+        scene.SetDroneLineX(n, line.X1(), line.X2());
+        scene.SetDroneLineY(n, line.Y1(), line.Y2());
+    }
+    ExpectSameElements(actual, scene);
+}
+
 } // namespace drelk::tests

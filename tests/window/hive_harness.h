@@ -38,6 +38,10 @@ void ShowAndWait(window::Hive& hive);
 // Expects the window's elements to stand exactly where `scene` has them.
 void ExpectSameElements(const window::Hive& hive, const PlainScene& scene);
 
+// Expects two windows to be at the same point of the same flight: the same flight state
+// and every element at the same place.
+void ExpectSameFlight(const window::Hive& actual, const window::Hive& expected);
+
 // The red, green and blue of a pixel as one comparable value.
 inline QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
 
