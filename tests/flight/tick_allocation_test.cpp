@@ -24,6 +24,13 @@ void* operator new(std::size_t size)
     }
     throw std::bad_alloc();
 }
+// GoogleTest allocates with the nothrow form and frees with the plain delete below: both must
+// come from malloc, or AddressSanitizer reports a mismatch.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    ++g_allocations;
+    return std::malloc(size ? size : 1);
+}
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
