@@ -5,6 +5,7 @@
 #include "flight/random_source.h"
 #include "hive.h"
 #include "program_identity.h"
+#include "x11_flush.h"
 
 #include <QApplication>
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
         return *status;
     }
 
+    SendPixelsWithoutSharedMemory();
     QApplication app(argc, argv);
     app.setWindowIcon(ProgramIcon());
 
