@@ -48,6 +48,15 @@ Hive::Hive(RandomSource& random, FaultReport report, QWidget* parent)
     setWindowIcon(ProgramIcon());
     // Every dirty pixel is painted here, background first, so Qt need not clear it.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // On X11 the window is painted directly, bypassing Qt's backing store (see
+    // X11Canvas). The picture keeps its place when the window is resized and X keeps the
+    // pixels that stay (Qt sets north-west bit gravity), so only the areas a resize
+    // uncovers are painted.
+    x11_ = X11Canvas::ForThisDisplay();
+    if (x11_) {
+        setAttribute(Qt::WA_PaintOnScreen);
+        setAttribute(Qt::WA_StaticContents);
+    }
     resize(qRound(scale_.XToPixels(kDesignedClientWidth)),
            qRound(scale_.YToPixels(kDesignedClientHeight)));
 
@@ -92,11 +101,25 @@ std::size_t Hive::LineIndex(int n)
 
 void Hive::paintEvent(QPaintEvent* event)
 {
-    // Only the elements that reach into the dirty region are painted; the painter is
-    // clipped to it, so the background fill covers nothing else.
-    const QRegion& dirty = event->region();
+    if (x11_ && !x11_->Suits(*this)) {
+        PaintThroughQt();
+        return;
+    }
+    if (x11_) {
+        x11_->Paint(*this, event->region(), [this](QPainter& painter, const QRegion& dirty) {
+            PaintDirty(painter, dirty);
+        });
+        return;
+    }
     QPainter painter(this);
-    painter.fillRect(event->rect(), palette().window());
+    PaintDirty(painter, event->region());
+}
+
+// Only the elements that reach into the dirty region are painted; the painter is clipped
+// to it, so the background fill covers nothing else.
+void Hive::PaintDirty(QPainter& painter, const QRegion& dirty) const
+{
+    painter.fillRect(dirty.boundingRect(), palette().window());
     painter.setRenderHint(QPainter::Antialiasing);
     for (const int n : kLinePaintOrder) {
         const DroneLine& line = Drone[static_cast<std::size_t>(n)];
@@ -107,6 +130,16 @@ void Hive::paintEvent(QPaintEvent* event)
     if (dirty.intersects(Queen.PaintBounds())) {
         Queen.Paint(painter);
     }
+}
+
+// Where the window's X11 visual or scale does not suit painting it directly, Qt's
+// backing store paints it, all of it once more.
+void Hive::PaintThroughQt()
+{
+    x11_.reset();
+    setAttribute(Qt::WA_StaticContents, false);
+    setAttribute(Qt::WA_PaintOnScreen, false);
+    update();
 }
 
 void Hive::timerEvent(QTimerEvent* event)

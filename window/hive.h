@@ -6,6 +6,7 @@
 #include "flight/random_source.h"
 #include "queen_element.h"
 #include "twip_scale.h"
+#include "x11_canvas.h"
 
 #include <QBasicTimer>
 #include <QMetaObject>
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 
 namespace drelk::window {
 
@@ -48,8 +50,13 @@ public:
     int MovementTimerId() const { return MovementTimer.timerId(); }
     // True once a handler has failed and the program is on its way out.
     bool HasFailed() const { return failed_; }
+    // Paints the picture where it is dirty, the background first; the painter is clipped
+    // to `dirty`.
+    void PaintDirty(QPainter& painter, const QRegion& dirty) const;
 
 protected:
+    // Painted on an X11 window directly, the window has no paint engine of its own.
+    QPaintEngine* paintEngine() const override { return nullptr; }
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -60,6 +67,7 @@ private:
     template <typename Handler> void RunHandler(Handler handler) noexcept;
     void Fail(const QString& what);
     void FollowScreen();
+    void PaintThroughQt();
     DroneLine& Line(int n);
     // Drone numbers run 1..10; any other is a fault.
     static std::size_t LineIndex(int n);
@@ -74,6 +82,7 @@ private:
     bool shown_ = false;
     bool failed_ = false;
     QMetaObject::Connection dpi_watch_;
+    std::unique_ptr<X11Canvas> x11_; // on X11: paints the window itself
 };
 
 } // namespace drelk::window

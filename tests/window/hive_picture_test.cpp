@@ -4,7 +4,10 @@
 #include "hive_harness.h"
 #include "support/scripted_random.h"
 
+#include "piece_sender.h"
+
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
@@ -161,6 +164,48 @@ TEST(HivePicture, ManyTicksLeaveNoTrail)
     // The comparison saw the flight: the queen's colour is on the screen.
     const QPoint queen = hive.QueenCircle().CircleRect().center().toPoint();
     EXPECT_EQ(harness::PixelAt(shown, queen.x(), queen.y()), qRgb(128, 128, 255) & 0xFFFFFFu);
+}
+
+TEST(HivePicture, PiecesSentToX11MakeUpTheSamePicture)
+{
+    RecordedReport report;
+    ClockRandom random(20261207);
+    Hive hive(random, report.Seam());
+    harness::TickGate gate(hive);
+    harness::ShowAndWait(hive);
+    for (int tick = 0; tick < 40; ++tick) {
+        gate.Send();
+    }
+    QCoreApplication::processEvents();
+    const QImage fresh = hive.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    // The window in overlapping tiles of odd sizes, as X might expose it, sent in pieces of
+    // a few rows: piece edges cross the lines and the queen.
+    QRegion region(0, 0, 11, hive.height());
+    for (int y = 0; y < hive.height(); y += 37) {
+        for (int x = y / 37 % 3 * 5; x < hive.width(); x += 53) {
+            region += QRect(x, y, 61, 41);
+        }
+    }
+    ASSERT_TRUE((QRegion(hive.rect()) - region).isEmpty());
+    constexpr std::size_t kMaxBytes = 4 * 64 * 5;
+    window::PieceSender sender(kMaxBytes);
+    QImage pieced(hive.size(), QImage::Format_RGB32);
+    pieced.fill(Qt::red);
+    int pieces = 0;
+    sender.Paint(
+        hive.size(), region,
+        [&](QPainter& painter, const QRegion& dirty) { hive.PaintDirty(painter, dirty); },
+        [&](const QImage& pixels, const QPoint& at) {
+            ++pieces;
+            // Rows packed, as PutImage takes them, and no more than asked for.
+            EXPECT_EQ(pixels.bytesPerLine(), pixels.width() * 4);
+            EXPECT_TRUE(pixels.sizeInBytes() <= static_cast<qsizetype>(kMaxBytes) ||
+                        pixels.height() == 1);
+            QPainter(&pieced).drawImage(at, pixels);
+        });
+    EXPECT_GT(pieces, region.rectCount());
+    EXPECT_EQ(pieced, fresh);
 }
 
 TEST(HivePicture, ATickRepaintsOnlyWhereElementsWereAndAre)
