@@ -101,14 +101,13 @@ std::size_t Hive::LineIndex(int n)
 
 void Hive::paintEvent(QPaintEvent* event)
 {
-    if (x11_ && !x11_->Suits(*this)) {
-        PaintThroughQt();
-        return;
-    }
     if (x11_) {
-        x11_->Paint(*this, event->region(), [this](QPainter& painter, const QRegion& dirty) {
+        const auto draw = [this](QPainter& painter, const QRegion& dirty) {
             PaintDirty(painter, dirty);
-        });
+        };
+        if (!x11_->Suits(*this) || !x11_->Paint(*this, event->region(), draw)) {
+            PaintThroughQt();
+        }
         return;
     }
     QPainter painter(this);
@@ -132,8 +131,8 @@ void Hive::PaintDirty(QPainter& painter, const QRegion& dirty) const
     }
 }
 
-// Where the window's X11 visual or scale does not suit painting it directly, Qt's
-// backing store paints it, all of it once more.
+// Where the window's X11 visual or scale does not suit painting it directly, or memory
+// for it runs short, Qt's backing store paints it, all of it once more.
 void Hive::PaintThroughQt()
 {
     x11_.reset();

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QRegion>
 #include <QSize>
 
@@ -16,9 +17,13 @@ namespace drelk::window {
 // Paints a window's dirty region the way Qt's backing store does, into an image of the
 // whole window with the painter clipped to the region, so the pixels are exactly Qt's;
 // then hands the region on in pieces, each packed row after row and at most `max_bytes`
-// (but at least one row), for a caller that sends them to the screen. The image's memory
-// is only touched where something is painted, and no piece needs more than `max_bytes`
-// beside it, however large the region.
+// (but at least one row), for a caller that sends them to the screen.
+//
+// The image's memory is only made resident where something is painted. A region larger
+// than `max_bytes` (a window shown, uncovered or resized) is painted and sent one piece at
+// a time and each piece's memory is given back at once, so even a 3840 x 2160 window never
+// needs more than a few pieces' worth; a tick's small region stays resident, and the next
+// tick reuses it without faulting pages in again.
 class PieceSender {
 public:
     using Draw = std::function<void(QPainter& painter, const QRegion& dirty)>;
@@ -26,11 +31,24 @@ public:
     using Send = std::function<void(const QImage& pixels, const QPoint& at)>;
 
     explicit PieceSender(std::size_t max_bytes) : max_bytes_(max_bytes) {}
+    ~PieceSender();
+    PieceSender(const PieceSender&) = delete;
+    PieceSender& operator=(const PieceSender&) = delete;
 
-    void Paint(const QSize& window, const QRegion& dirty, const Draw& draw, const Send& send);
+    // False, having painted nothing, when the memory for the window's image cannot be had.
+    bool Paint(const QSize& window, const QRegion& dirty, const Draw& draw, const Send& send);
 
 private:
+    bool Fit(const QSize& window);
+    void Unmap();
+    // The bands of `rect`, each at most max_bytes_, in order.
+    template <typename Each> void ForEachPiece(const QRect& rect, Each each) const;
+    void SendPiece(const QRect& piece, const Send& send);
+    void Release(const QRect& piece);
+
     std::size_t max_bytes_;
+    uchar* memory_ = nullptr;
+    std::size_t mapped_bytes_ = 0;
     QImage canvas_;
     std::vector<uchar> packed_;
 };

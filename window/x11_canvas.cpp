@@ -114,17 +114,19 @@ bool X11Canvas::CheckVisual(std::uint32_t window) const
     return false;
 }
 
-void X11Canvas::Paint(QWidget& window, const QRegion& region, const PieceSender::Draw& draw)
+bool X11Canvas::Paint(QWidget& window, const QRegion& region, const PieceSender::Draw& draw)
 {
     const auto id = static_cast<std::uint32_t>(window.winId());
-    pieces_.Paint(window.size(), region, draw, [this, id](const QImage& pixels, const QPoint& at) {
-        xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, id, gc_,
-                      static_cast<std::uint16_t>(pixels.width()),
-                      static_cast<std::uint16_t>(pixels.height()),
-                      static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y()), 0, 24,
-                      static_cast<std::uint32_t>(pixels.sizeInBytes()), pixels.constBits());
-    });
+    const bool painted = pieces_.Paint(
+        window.size(), region, draw, [this, id](const QImage& pixels, const QPoint& at) {
+            xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, id, gc_,
+                          static_cast<std::uint16_t>(pixels.width()),
+                          static_cast<std::uint16_t>(pixels.height()),
+                          static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y()), 0,
+                          24, static_cast<std::uint32_t>(pixels.sizeInBytes()), pixels.constBits());
+        });
     xcb_flush(connection_);
+    return painted;
 }
 
 } // namespace drelk::window
@@ -138,7 +140,7 @@ X11Canvas::X11Canvas(xcb_connection_t* connection) : connection_(connection), pi
 X11Canvas::~X11Canvas() = default;
 bool X11Canvas::Suits(QWidget&) { return false; }
 bool X11Canvas::CheckVisual(std::uint32_t) const { return false; }
-void X11Canvas::Paint(QWidget&, const QRegion&, const PieceSender::Draw&) {}
+bool X11Canvas::Paint(QWidget&, const QRegion&, const PieceSender::Draw&) { return false; }
 
 } // namespace drelk::window
 

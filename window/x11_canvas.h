@@ -33,7 +33,8 @@ public:
     bool Suits(QWidget& window);
 
     // Draws `region` of `window` with `draw` and sends it. Only after Suits() said yes.
-    void Paint(QWidget& window, const QRegion& region, const PieceSender::Draw& draw);
+    // False, having sent nothing, when there is no memory for it.
+    bool Paint(QWidget& window, const QRegion& region, const PieceSender::Draw& draw);
 
 private:
     explicit X11Canvas(xcb_connection_t* connection);

@@ -179,33 +179,34 @@ TEST(HivePicture, PiecesSentToX11MakeUpTheSamePicture)
     QCoreApplication::processEvents();
     const QImage fresh = hive.grab().toImage().convertToFormat(QImage::Format_RGB32);
 
-    // The window in overlapping tiles of odd sizes, as X might expose it, sent in pieces of
-    // a few rows: piece edges cross the lines and the queen.
-    QRegion region(0, 0, 11, hive.height());
-    for (int y = 0; y < hive.height(); y += 37) {
-        for (int x = y / 37 % 3 * 5; x < hive.width(); x += 53) {
-            region += QRect(x, y, 61, 41);
+    // All the window but a hole at the queen, so the region's rectangles beside the hole
+    // take part of the window's width, and the queen's outline crosses their edges.
+    const QPoint queen = hive.QueenCircle().CircleRect().center().toPoint();
+    const QRegion region = QRegion(hive.rect()) - QRect(queen.x() - 8, queen.y() - 3, 6, 6);
+    ASSERT_EQ(region.rectCount(), 4);
+    // Large enough to paint the region at once, then small enough for dozens of pieces.
+    for (const std::size_t max_bytes : {std::size_t{4} << 20, std::size_t{16} << 10}) {
+        SCOPED_TRACE(max_bytes);
+        window::PieceSender sender(max_bytes);
+        QImage pieced = fresh.copy();
+        for (const QRect& rect : region) {
+            QPainter(&pieced).fillRect(rect, Qt::red);
         }
+        int pieces = 0;
+        EXPECT_TRUE(sender.Paint(
+            hive.size(), region,
+            [&](QPainter& painter, const QRegion& dirty) { hive.PaintDirty(painter, dirty); },
+            [&](const QImage& pixels, const QPoint& at) {
+                ++pieces;
+                // Rows packed, as PutImage takes them, and no more than asked for.
+                EXPECT_EQ(pixels.bytesPerLine(), pixels.width() * 4);
+                EXPECT_TRUE(pixels.sizeInBytes() <= static_cast<qsizetype>(max_bytes) ||
+                            pixels.height() == 1);
+                QPainter(&pieced).drawImage(at, pixels);
+            }));
+        EXPECT_EQ(pieces > 4, max_bytes < (std::size_t{1} << 20));
+        EXPECT_EQ(pieced, fresh);
     }
-    ASSERT_TRUE((QRegion(hive.rect()) - region).isEmpty());
-    constexpr std::size_t kMaxBytes = 4 * 64 * 5;
-    window::PieceSender sender(kMaxBytes);
-    QImage pieced(hive.size(), QImage::Format_RGB32);
-    pieced.fill(Qt::red);
-    int pieces = 0;
-    sender.Paint(
-        hive.size(), region,
-        [&](QPainter& painter, const QRegion& dirty) { hive.PaintDirty(painter, dirty); },
-        [&](const QImage& pixels, const QPoint& at) {
-            ++pieces;
-            // Rows packed, as PutImage takes them, and no more than asked for.
-            EXPECT_EQ(pixels.bytesPerLine(), pixels.width() * 4);
-            EXPECT_TRUE(pixels.sizeInBytes() <= static_cast<qsizetype>(kMaxBytes) ||
-                        pixels.height() == 1);
-            QPainter(&pieced).drawImage(at, pixels);
-        });
-    EXPECT_GT(pieces, region.rectCount());
-    EXPECT_EQ(pieced, fresh);
 }
 
 TEST(HivePicture, ATickRepaintsOnlyWhereElementsWereAndAre)
