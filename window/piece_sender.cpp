@@ -48,36 +48,43 @@ bool PieceSender::Paint(const QSize& window, const QRegion& dirty, const Draw& d
         }
         return true;
     }
+    const bool release = canvas_.sizeInBytes() > static_cast<qsizetype>(kept_bytes_);
     for (const QRect& rect : region) {
         ForEachPiece(rect, [&](const QRect& piece) {
             painter.setClipRect(piece);
             draw(painter, QRegion(piece));
             SendPiece(piece, send);
-            Release(piece);
+            if (release) {
+                Release(piece);
+            }
         });
     }
     return true;
 }
 
-// A fresh anonymous mapping for each size: its pages cost nothing until painted.
+// An anonymous mapping, whose pages cost nothing until painted, kept for any smaller size
+// so that a storm of resizes does not map and unmap memory each time.
 bool PieceSender::Fit(const QSize& window)
 {
-    if (canvas_.size() == window && memory_) {
-        return true;
-    }
-    canvas_ = QImage();
-    Unmap();
     const std::size_t stride = static_cast<std::size_t>(window.width()) * kBytesPerPixel;
     const std::size_t bytes = stride * static_cast<std::size_t>(window.height());
     if (bytes == 0) {
         return false;
     }
-    void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED) {
-        return false;
+    if (canvas_.size() == window) {
+        return true;
     }
-    memory_ = static_cast<uchar*>(memory);
-    mapped_bytes_ = bytes;
+    canvas_ = QImage();
+    if (bytes > mapped_bytes_) {
+        Unmap();
+        void* memory =
+            mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (memory == MAP_FAILED) {
+            return false;
+        }
+        memory_ = static_cast<uchar*>(memory);
+        mapped_bytes_ = bytes;
+    }
     canvas_ = QImage(memory_, window.width(), window.height(), static_cast<qsizetype>(stride),
                      QImage::Format_RGB32);
     return true;

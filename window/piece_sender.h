@@ -21,16 +21,20 @@ namespace drelk::window {
 //
 // The image's memory is only made resident where something is painted. A region larger
 // than `max_bytes` (a window shown, uncovered or resized) is painted and sent one piece at
-// a time and each piece's memory is given back at once, so even a 3840 x 2160 window never
-// needs more than a few pieces' worth; a tick's small region stays resident, and the next
-// tick reuses it without faulting pages in again.
+// a time; in a window of more than `kept_bytes`, each of those pieces' memory is given
+// back at once, so even a 3840 x 2160 window never holds more than a piece's worth for
+// them. A smaller window keeps its pages, so that resizing it faults nothing in again, and
+// a tick's small region always stays resident for the next tick.
 class PieceSender {
 public:
     using Draw = std::function<void(QPainter& painter, const QRegion& dirty)>;
     // A piece's pixels, QImage::Format_RGB32, and where in the window they go.
     using Send = std::function<void(const QImage& pixels, const QPoint& at)>;
 
-    explicit PieceSender(std::size_t max_bytes) : max_bytes_(max_bytes) {}
+    PieceSender(std::size_t max_bytes, std::size_t kept_bytes)
+        : max_bytes_(max_bytes), kept_bytes_(kept_bytes)
+    {
+    }
     ~PieceSender();
     PieceSender(const PieceSender&) = delete;
     PieceSender& operator=(const PieceSender&) = delete;
@@ -47,6 +51,7 @@ private:
     void Release(const QRect& piece);
 
     std::size_t max_bytes_;
+    std::size_t kept_bytes_;
     uchar* memory_ = nullptr;
     std::size_t mapped_bytes_ = 0;
     QImage canvas_;

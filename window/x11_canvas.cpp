@@ -17,6 +17,9 @@ namespace {
 // A piece is at most this big: within any X server's request size even without
 // BIG-REQUESTS (256 KiB), and few requests for a full repaint.
 constexpr std::size_t kPieceBytes = 192 * 1024;
+// Windows up to this size keep the memory they were painted in (1920 x 1080 is 7.9 MiB):
+// releasing it would fault it in again on every resize. Larger ones give it back.
+constexpr std::size_t kKeptBytes = std::size_t{8} << 20;
 
 std::size_t PieceBytes(xcb_connection_t* connection)
 {
@@ -38,7 +41,7 @@ std::unique_ptr<X11Canvas> X11Canvas::ForThisDisplay()
 }
 
 X11Canvas::X11Canvas(xcb_connection_t* connection)
-    : connection_(connection), pieces_(PieceBytes(connection))
+    : connection_(connection), pieces_(PieceBytes(connection), kKeptBytes)
 {
 }
 
@@ -136,7 +139,7 @@ bool X11Canvas::Paint(QWidget& window, const QRegion& region, const PieceSender:
 namespace drelk::window {
 
 std::unique_ptr<X11Canvas> X11Canvas::ForThisDisplay() { return nullptr; }
-X11Canvas::X11Canvas(xcb_connection_t* connection) : connection_(connection), pieces_(0) {}
+X11Canvas::X11Canvas(xcb_connection_t* connection) : connection_(connection), pieces_(0, 0) {}
 X11Canvas::~X11Canvas() = default;
 bool X11Canvas::Suits(QWidget&) { return false; }
 bool X11Canvas::CheckVisual(std::uint32_t) const { return false; }
