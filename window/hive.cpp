@@ -25,7 +25,7 @@ namespace {
 constexpr std::array<int, kDroneCount> kLinePaintOrder = {9, 8, 7, 6, 5, 4, 3, 2, 10, 1};
 
 template <std::size_t... Index>
-std::array<DroneLine, sizeof...(Index)> MakeLines(QWidget& canvas, const TwipScale& scale,
+std::array<DroneLine, sizeof...(Index)> MakeLines(RepaintTarget& canvas, const TwipScale& scale,
                                                   std::index_sequence<Index...>)
 {
     return {((void)Index, DroneLine(canvas, scale))...};
@@ -147,7 +147,37 @@ void Hive::timerEvent(QTimerEvent* event)
         QWidget::timerEvent(event);
         return;
     }
+    gathering_ = true;
     RunHandler([this] { MovementTimer_Timer(state_, *this, random_); });
+    gathering_ = false;
+    RepaintGathered();
+}
+
+void Hive::Repaint(const QRect& area)
+{
+    if (gathering_) {
+        gathered_.push_back(area);
+    } else {
+        update(area);
+    }
+}
+
+// The tick's areas in one region, joined in pairs and then pairs of pairs, so no area is
+// merged into a region of them all (joining is linear in the rectangles joined), and
+// painted at once: no request posted to the event loop, and so no wake-up of its own.
+void Hive::RepaintGathered()
+{
+    if (gathered_.empty()) {
+        return;
+    }
+    std::vector<QRegion> regions(gathered_.begin(), gathered_.end());
+    gathered_.clear();
+    for (std::size_t step = 1; step < regions.size(); step *= 2) {
+        for (std::size_t i = 0; i + step < regions.size(); i += 2 * step) {
+            regions[i] += regions[i + step];
+        }
+    }
+    repaint(regions.front());
 }
 
 void Hive::showEvent(QShowEvent* event)

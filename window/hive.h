@@ -4,6 +4,7 @@
 #include "error_report.h"
 #include "flight/flight_state.h"
 #include "flight/random_source.h"
+#include "paint_reach.h"
 #include "queen_element.h"
 #include "twip_scale.h"
 #include "x11_canvas.h"
@@ -15,6 +16,7 @@
 #include <array>
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 namespace drelk::window {
 
@@ -22,7 +24,7 @@ namespace drelk::window {
 // drones as retained elements that ask for their own repaints, realises FlightScene for
 // the flight code, runs the start-up scatter before it is first shown and drives a tick
 // every 100 ms. A fault in either handler stops it and ends the program through `report`.
-class Hive final : public QWidget, public FlightScene {
+class Hive final : public QWidget, public FlightScene, public RepaintTarget {
     Q_OBJECT
 
 public:
@@ -68,6 +70,9 @@ private:
     void Fail(const QString& what);
     void FollowScreen();
     void PaintThroughQt();
+    // During a tick the elements' repaint requests are gathered, and painted after it.
+    void Repaint(const QRect& area) override;
+    void RepaintGathered();
     DroneLine& Line(int n);
     // Drone numbers run 1..10; any other is a fault.
     static std::size_t LineIndex(int n);
@@ -83,6 +88,8 @@ private:
     bool failed_ = false;
     QMetaObject::Connection dpi_watch_;
     std::unique_ptr<X11Canvas> x11_; // on X11: paints the window itself
+    bool gathering_ = false;
+    std::vector<QRect> gathered_;
 };
 
 } // namespace drelk::window
