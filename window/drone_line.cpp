@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
-#include <QWidget>
 
 namespace drelk::window {
 namespace {

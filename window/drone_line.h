@@ -1,12 +1,12 @@
 #pragma once
 
+#include "window/paint_reach.h"
 #include "window/twip_scale.h"
 
 #include <QLineF>
 #include <QRect>
 
 class QPainter;
-class QWidget;
 
 namespace drelk::window {
 
@@ -17,7 +17,7 @@ class DroneLine {
 public:
     static constexpr double kPenWidth = 5.0;
 
-    DroneLine(QWidget& canvas, const TwipScale& scale) : canvas_(&canvas), scale_(&scale) {}
+    DroneLine(RepaintTarget& canvas, const TwipScale& scale) : canvas_(&canvas), scale_(&scale) {}
 
     float X1() const { return x1_; }
     float Y1() const { return y1_; }
@@ -38,7 +38,7 @@ private:
     void MoveTo(float x1, float y1, float x2, float y2);
     QRect ComputeBounds() const;
 
-    QWidget* canvas_;
+    RepaintTarget* canvas_;
     const TwipScale* scale_;
     float x1_ = 0;
     float y1_ = 0;

@@ -24,7 +24,7 @@ namespace {
 constexpr std::array<int, kDroneCount> kLinePaintOrder = {9, 8, 7, 6, 5, 4, 3, 2, 10, 1};
 
 template <std::size_t... Index>
-std::array<DroneLine, sizeof...(Index)> MakeLines(QWidget& canvas, const TwipScale& scale,
+std::array<DroneLine, sizeof...(Index)> MakeLines(RepaintTarget& canvas, const TwipScale& scale,
                                                   std::index_sequence<Index...>)
 {
     return {((void)Index, DroneLine(canvas, scale))...};
@@ -47,6 +47,15 @@ Hive::Hive(RandomSource& random, FaultReport report, QWidget* parent)
     setWindowIcon(ProgramIcon());
     // Every dirty pixel is painted here, background first, so Qt need not clear it.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // On X11 the window is painted directly, bypassing Qt's backing store (see
+    // X11Canvas). The picture keeps its place when the window is resized and X keeps the
+    // pixels that stay (Qt sets north-west bit gravity), so only the areas a resize
+    // uncovers are painted.
+    x11_ = X11Canvas::ForThisDisplay();
+    if (x11_) {
+        setAttribute(Qt::WA_PaintOnScreen);
+        setAttribute(Qt::WA_StaticContents);
+    }
     resize(DesignedClientPixels(scale_));
 
     SetPaused(false); // the timer runs from creation, as before the first show
@@ -93,11 +102,24 @@ void Hive::SetDroneLineY(int n, float y1, float y2) { drones_[DroneLineIndex(n)]
 
 void Hive::paintEvent(QPaintEvent* event)
 {
-    // Only the elements that reach into the dirty region are painted; the painter is
-    // clipped to it, so the background fill covers nothing else.
-    const QRegion& dirty = event->region();
+    if (x11_) {
+        const auto draw = [this](QPainter& painter, const QRegion& dirty) {
+            PaintDirty(painter, dirty);
+        };
+        if (!x11_->Suits(*this) || !x11_->Paint(*this, event->region(), draw)) {
+            PaintThroughQt();
+        }
+        return;
+    }
     QPainter painter(this);
-    painter.fillRect(event->rect(), palette().window());
+    PaintDirty(painter, event->region());
+}
+
+// Only the elements that reach into the dirty region are painted; the painter is clipped
+// to it, so the background fill covers nothing else.
+void Hive::PaintDirty(QPainter& painter, const QRegion& dirty) const
+{
+    painter.fillRect(dirty.boundingRect(), palette().window());
     painter.setRenderHint(QPainter::Antialiasing);
     for (const int n : kLinePaintOrder) {
         const DroneLine& line = drones_[static_cast<std::size_t>(n)];
@@ -110,13 +132,53 @@ void Hive::paintEvent(QPaintEvent* event)
     }
 }
 
+// Where the window's X11 visual or scale does not suit painting it directly, or memory
+// for it runs short, Qt's backing store paints it, all of it once more.
+void Hive::PaintThroughQt()
+{
+    x11_.reset();
+    setAttribute(Qt::WA_StaticContents, false);
+    setAttribute(Qt::WA_PaintOnScreen, false);
+    update();
+}
+
 void Hive::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() != MovementTimer.timerId() || failed_) {
         QWidget::timerEvent(event);
         return;
     }
+    gathering_ = true;
     RunHandler([this] { MovementTimer_Timer(state_, *this, random_); });
+    gathering_ = false;
+    RepaintGathered();
+}
+
+void Hive::Repaint(const QRect& area)
+{
+    if (gathering_) {
+        gathered_.push_back(area);
+    } else {
+        update(area);
+    }
+}
+
+// The tick's areas in one region, joined in pairs and then pairs of pairs, so no area is
+// merged into a region of them all (joining is linear in the rectangles joined), and
+// painted at once: no request posted to the event loop, and so no wake-up of its own.
+void Hive::RepaintGathered()
+{
+    if (gathered_.empty()) {
+        return;
+    }
+    std::vector<QRegion> regions(gathered_.begin(), gathered_.end());
+    gathered_.clear();
+    for (std::size_t step = 1; step < regions.size(); step *= 2) {
+        for (std::size_t i = 0; i + step < regions.size(); i += 2 * step) {
+            regions[i] += regions[i + step];
+        }
+    }
+    repaint(regions.front());
 }
 
 void Hive::showEvent(QShowEvent* event)

@@ -4,14 +4,18 @@
 #include "flight/random_source.h"
 #include "window/drone_line.h"
 #include "window/error_report.h"
+#include "window/paint_reach.h"
 #include "window/queen_circle.h"
 #include "window/twip_scale.h"
+#include "window/x11_canvas.h"
 
 #include <QBasicTimer>
 #include <QMetaObject>
 #include <QWidget>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 namespace drelk::window {
 
@@ -19,7 +23,7 @@ namespace drelk::window {
 // drones as retained elements that ask for their own repaints, realises FlightScene for
 // the flight code, runs the start-up scatter before it is first shown and drives a tick
 // every 100 ms. A fault in either handler stops it and ends the program through `report`.
-class Hive final : public QWidget, public FlightScene {
+class Hive final : public QWidget, public FlightScene, public RepaintTarget {
     Q_OBJECT
 
 public:
@@ -55,8 +59,13 @@ public:
     void SetFrameless(bool frameless) { frameless_ = frameless; }
     // True once a handler has failed and the program is on its way out.
     bool HasFailed() const { return failed_; }
+    // Paints the picture where it is dirty, the background first; the painter is clipped
+    // to `dirty`.
+    void PaintDirty(QPainter& painter, const QRegion& dirty) const;
 
 protected:
+    // Painted on an X11 window directly, the window has no paint engine of its own.
+    QPaintEngine* paintEngine() const override { return nullptr; }
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -68,6 +77,10 @@ private:
     void Fail(const QString& what);
     void FollowScreen();
     QSize OuterSize() const;
+    void PaintThroughQt();
+    // During a tick the elements' repaint requests are gathered, and painted after it.
+    void Repaint(const QRect& area) override;
+    void RepaintGathered();
 
     RandomSource& random_;
     FaultReport report_;
@@ -81,6 +94,9 @@ private:
     bool paused_ = false;
     bool frameless_ = false;
     QMetaObject::Connection dpi_watch_;
+    std::unique_ptr<X11Canvas> x11_; // on X11: paints the window itself
+    bool gathering_ = false;
+    std::vector<QRect> gathered_;
 };
 
 } // namespace drelk::window

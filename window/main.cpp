@@ -7,6 +7,7 @@
 #include "window/program_identity.h"
 #include "window/screen_modes.h"
 #include "window/termination.h"
+#include "window/x11_flush.h"
 
 #include <QApplication>
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     // opened ends the program with one line and status 1.
     ArgumentVector qt_arguments(argv[0], command.options.qt_arguments);
     DisplayOpening opening(command.options.display);
+    SendPixelsWithoutSharedMemory();
     QApplication app(qt_arguments.argc(), qt_arguments.argv());
     opening.Opened();
     app.setWindowIcon(ProgramIcon());

@@ -1,7 +1,5 @@
 #include "window/paint_reach.h"
 
-#include <QWidget>
-
 namespace drelk::window {
 namespace {
 
@@ -15,15 +13,15 @@ QRect PaintReach(const QRectF& outline, double pen_width)
     return outline.normalized().adjusted(-reach, -reach, reach, reach).toAlignedRect();
 }
 
-void RepaintMove(QWidget& canvas, const QRect& before, const QRect& after)
+void RepaintMove(RepaintTarget& canvas, const QRect& before, const QRect& after)
 {
     if (before == after) {
-        canvas.update(after);
+        canvas.Repaint(after);
     } else if (before.intersects(after)) {
-        canvas.update(before.united(after));
+        canvas.Repaint(before.united(after));
     } else {
-        canvas.update(before);
-        canvas.update(after);
+        canvas.Repaint(before);
+        canvas.Repaint(after);
     }
 }
 

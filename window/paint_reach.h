@@ -3,9 +3,17 @@
 #include <QRect>
 #include <QRectF>
 
-class QWidget;
-
 namespace drelk::window {
+
+// Where elements send their repaint requests: the window, which passes them to Qt or
+// gathers a tick's requests into one repaint.
+class RepaintTarget {
+public:
+    virtual void Repaint(const QRect& area) = 0;
+
+protected:
+    ~RepaintTarget() = default;
+};
 
 // Everything a shape's paint can touch: its outline widened by half the pen on each side,
 // plus the antialiasing fringe (one pixel, and a half more for fractional device pixel
@@ -15,6 +23,6 @@ QRect PaintReach(const QRectF& outline, double pen_width);
 
 // Asks `canvas` to repaint where an element was and where it is now, and nothing more.
 // Nearby areas go as one rectangle, far-apart ones as two.
-void RepaintMove(QWidget& canvas, const QRect& before, const QRect& after);
+void RepaintMove(RepaintTarget& canvas, const QRect& before, const QRect& after);
 
 } // namespace drelk::window

@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QPainter>
 #include <QPen>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -29,7 +28,7 @@ const QBrush& FillBrush()
 
 } // namespace
 
-QueenCircle::QueenCircle(QWidget& canvas, const TwipScale& scale)
+QueenCircle::QueenCircle(RepaintTarget& canvas, const TwipScale& scale)
     : canvas_(&canvas), scale_(&scale), left_(kQueenStartLeft), top_(kQueenStartTop),
       width_(kQueenWidth), height_(kQueenHeight), bounds_(ComputeBounds())
 {

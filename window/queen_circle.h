@@ -1,12 +1,12 @@
 #pragma once
 
+#include "window/paint_reach.h"
 #include "window/twip_scale.h"
 
 #include <QRect>
 #include <QRectF>
 
 class QPainter;
-class QWidget;
 
 namespace drelk::window {
 
@@ -16,7 +16,7 @@ namespace drelk::window {
 // and where she is now.
 class QueenCircle {
 public:
-    QueenCircle(QWidget& canvas, const TwipScale& scale);
+    QueenCircle(RepaintTarget& canvas, const TwipScale& scale);
 
     float Left() const { return left_; }
     float Top() const { return top_; }
@@ -37,7 +37,7 @@ private:
     void MoveTo(float left, float top);
     QRect ComputeBounds() const;
 
-    QWidget* canvas_;
+    RepaintTarget* canvas_;
     const TwipScale* scale_;
     float left_;
     float top_;

@@ -3,6 +3,7 @@
 #include "flight/designed_layout.h"
 #include "tests/support/scripted_random.h"
 #include "tests/window/hive_harness.h"
+#include "window/piece_sender.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -201,6 +202,53 @@ TEST(HivePicture, ManyTicksLeaveNoTrail)
     // The comparison saw the flight: the queen's colour is on the screen.
     const QPoint queen = hive.Queen().CircleRect().center().toPoint();
     EXPECT_EQ(harness::PixelAt(shown, queen.x(), queen.y()), qRgb(128, 128, 255) & 0xFFFFFFu);
+}
+
+TEST(HivePicture, PiecesSentToX11MakeUpTheSamePicture)
+{
+    RecordedReport report;
+    MersenneRandom random(20261207);
+    Hive hive(random, report.Seam());
+    harness::TickGate gate(hive);
+    harness::ShowAndWait(hive);
+    for (int tick = 0; tick < 40; ++tick) {
+        gate.Send();
+    }
+    QCoreApplication::processEvents();
+    const QImage fresh = hive.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    // All the window but a hole at the queen, so the region's rectangles beside the hole
+    // take part of the window's width, and the queen's outline crosses their edges.
+    const QPoint queen = hive.Queen().CircleRect().center().toPoint();
+    const QRegion region = QRegion(hive.rect()) - QRect(queen.x() - 8, queen.y() - 3, 6, 6);
+    ASSERT_EQ(region.rectCount(), 4);
+    // Large enough to paint the region at once, then small enough for dozens of pieces;
+    // each sender then paints a narrower window too, in the memory of the wider one.
+    for (const std::size_t max_bytes : {std::size_t{4} << 20, std::size_t{16} << 10}) {
+        SCOPED_TRACE(max_bytes);
+        window::PieceSender sender(max_bytes, 0); // every large piece's memory given back
+        for (const QSize size : {hive.size(), hive.size() - QSize(101, 0)}) {
+            SCOPED_TRACE(size.width());
+            QImage pieced = fresh.copy(QRect(QPoint(), size));
+            for (const QRect& rect : region) {
+                QPainter(&pieced).fillRect(rect, Qt::red);
+            }
+            int pieces = 0;
+            EXPECT_TRUE(sender.Paint(
+                size, region,
+                [&](QPainter& painter, const QRegion& dirty) { hive.PaintDirty(painter, dirty); },
+                [&](const QImage& pixels, const QPoint& at) {
+                    ++pieces;
+                    // Rows packed, as PutImage takes them, and no more than asked for.
+                    EXPECT_EQ(pixels.bytesPerLine(), pixels.width() * 4);
+                    EXPECT_TRUE(pixels.sizeInBytes() <= static_cast<qsizetype>(max_bytes) ||
+                                pixels.height() == 1);
+                    QPainter(&pieced).drawImage(at, pixels);
+                }));
+            EXPECT_EQ(pieces > 4, max_bytes < (std::size_t{1} << 20));
+            EXPECT_EQ(pieced, fresh.copy(QRect(QPoint(), size)));
+        }
+    }
 }
 
 TEST(HivePicture, ATickRepaintsOnlyWhereElementsWereAndAre)
