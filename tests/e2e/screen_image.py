@@ -3,7 +3,7 @@ disc in its fill colour, the thick dark strokes of the drone lines, and change b
 
 import math
 import re
-from collections import deque
+from collections import Counter, deque
 
 QUEEN_FILL = (128, 128, 255)
 
@@ -45,6 +45,21 @@ def grab(session, window="root"):
 def save_png(session, window, path):
     """Saves the window as the user sees it, frame and title bar included."""
     session.run(["import", "-silent", "-frame", "-window", str(window), path], timeout=15)
+
+
+def crop(image, left, top, width, height):
+    """The part of a shot from (left, top), width x height pixels."""
+    row = image.width * 3
+    data = b"".join(image.data[(top + y) * row + left * 3:(top + y) * row + (left + width) * 3]
+                    for y in range(height))
+    return Image(width, height, data)
+
+
+def painted_pixels(image):
+    """How many pixels differ from the picture's most common colour, its background."""
+    d = image.data
+    counts = Counter(zip(d[0::3], d[1::3], d[2::3]))
+    return image.width * image.height - max(counts.values())
 
 
 def changed_pixels(before, after):
