@@ -55,11 +55,20 @@ def crop(image, left, top, width, height):
     return Image(width, height, data)
 
 
-def painted_pixels(image):
-    """How many pixels differ from the picture's most common colour, its background."""
+def stray_pixels(image, core_depth):
+    """Pixels off the background (the most common colour) in groups too thin to be anything
+    drawn: every line and the queen hold pixels at least core_depth pixels inside their
+    group, while what a repaint left behind is a thin sliver or speck."""
     d = image.data
-    counts = Counter(zip(d[0::3], d[1::3], d[2::3]))
-    return image.width * image.height - max(counts.values())
+    colours = zip(d[0::3], d[1::3], d[2::3])
+    background = Counter(zip(d[0::3], d[1::3], d[2::3])).most_common(1)[0][0]
+    painted = {i for i, colour in enumerate(colours) if colour != background}
+    width = image.width
+    core = painted
+    for _ in range(core_depth):
+        core = {p for p in core if p % width not in (0, width - 1)
+                and all(p + dy + dx in core for dy in (-width, 0, width) for dx in (-1, 0, 1))}
+    return sum(len(group) for group in _components(painted, width) if core.isdisjoint(group))
 
 
 def changed_pixels(before, after):

@@ -129,12 +129,10 @@ def expect_no_trails(f, image):
     fill = screen_image.colour_blobs(image, screen_image.QUEEN_FILL)
     check(sum(b.area for b in fill) <= QUEEN_DIAMETER ** 2 * area,
           f"queen-coloured areas left behind: {fill[:5]}")
-    # Faint leftovers too: every pixel off the background belongs to a line or the queen,
-    # each with its pen and a pixel of smoothing around it.
-    painted = screen_image.painted_pixels(image)
-    most = (10 * (DRONE_PEN_WIDTH + 2) * (DRONE_STROKE_LENGTH[1] + 2)
-            + (QUEEN_DIAMETER + 4) ** 2) * area
-    check(painted <= most, f"{painted} pixels off the background (at most {most:.0f}): trails?")
+    # Slivers too thin to be a line (pen 5 pixels at 96 dpi) or the queen, faint or dark:
+    # what repaints rounded short of the smoothed edges would leave.
+    stray = screen_image.stray_pixels(image, max(1, int(DRONE_PEN_WIDTH * f.scale / 4)))
+    check(stray == 0, f"{stray} pixels of trails: slivers off the background")
 
 
 def queen_position(f):
