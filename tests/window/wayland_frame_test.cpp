@@ -26,8 +26,8 @@ constexpr float kFramedWidth = kDesignedClientWidth + 90.0f;
 constexpr float kFramedHeight = kDesignedClientHeight + 495.0f;
 
 // The queen's heading after one flight step from `top`, in a window of this outer size.
-std::int16_t HeadingAfterStep(const FlightState& state, const MersenneRandom& random,
-                              float left, float top, float width, float height)
+std::int16_t HeadingAfterStep(const FlightState& state, const MersenneRandom& random, float left,
+                              float top, float width, float height)
 {
     FlightState twin = state;
     MersenneRandom draws = random;
