@@ -12,6 +12,7 @@ closes it.
 import argparse
 import os
 import re
+import subprocess
 import sys
 import time
 
@@ -102,7 +103,14 @@ def painted_box(image):
 def exits_when_closed(f):
     start = time.monotonic()
     f.relay.close_toplevel(f.toplevel)
-    status, _ = f.program.wait_exit(timeout=5)
+    try:
+        status, _ = f.program.wait_exit(timeout=5)
+    except subprocess.TimeoutExpired:
+        log = f.program.stderr()
+        received = f"xdg_toplevel@{f.toplevel}.close()" in log
+        raise AssertionError(f"still running 5 s after the close, which it "
+                             f"{'received' if received else 'never received'} (relay error "
+                             f"{f.relay.error}); its log ends {log[-400:]!r}") from None
     elapsed = time.monotonic() - start
     check(f.relay.error is None, f"the relay failed: {f.relay.error}")
     check(status == 0, f"exit status {status}")

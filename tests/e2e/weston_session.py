@@ -144,6 +144,8 @@ class CloseRelay:
             upstream.connect(self._upstream_path)
             with client, upstream:
                 self._pump(client, upstream)
+        except ConnectionError:
+            pass  # one side closed mid-message, as a client quitting may: the relay's end too
         except OSError as error:
             self.error = error
 
