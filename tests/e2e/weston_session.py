@@ -142,25 +142,47 @@ class CloseRelay:
                 return
             upstream = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
             upstream.connect(self._upstream_path)
-            with client, upstream:
-                self._pump(client, upstream)
-        except ConnectionError:
-            pass  # one side closed mid-message, as a client quitting may: the relay's end too
         except OSError as error:
             self.error = error
+            return
+        # One thread a direction: each may block sending while the other keeps reading, so
+        # the relay never stalls a program that is itself waiting to send.
+        with client, upstream:
+            requests = threading.Thread(target=self._relay, daemon=True,
+                                        args=(self._requests, client, upstream))
+            requests.start()
+            self._relay(self._events, client, upstream)
+            requests.join(timeout=3)
 
-    def _pump(self, client, upstream):
-        # Requests go up as they come; events go down whole, so an added one never lands
-        # inside another. File descriptors travel with the bytes they arrived with.
-        events, event_fds = b"", []
+    def _relay(self, direction, client, upstream):
+        try:
+            direction(client, upstream)
+        except ConnectionError:
+            pass  # one side hung up mid-message, as a program quitting may: the end, too
+        except OSError as error:
+            self.error = error
+        finally:
+            # Either side's end is the connection's end: wake the other direction.
+            for sock in (client, upstream):
+                try:
+                    sock.shutdown(socket.SHUT_RDWR)
+                except OSError:
+                    pass
+
+    def _requests(self, client, upstream):
+        # Requests go up as they come, file descriptors with the bytes they arrived with.
         while not self._stop:
-            ready, _, _ = select.select([client, upstream], [], [], 0.05)
-            if client in ready:
+            if select.select([client], [], [], 0.05)[0]:
                 data, fds = _receive(client)
                 if not data:
                     return
                 _send(upstream, data, fds)
-            if upstream in ready:
+
+    def _events(self, client, upstream):
+        # Events go down whole, so an added one never lands inside another.
+        events, event_fds = b"", []
+        while not self._stop:
+            if select.select([upstream], [], [], 0.05)[0]:
                 data, fds = _receive(upstream)
                 if not data:
                     return
@@ -170,13 +192,10 @@ class CloseRelay:
             if whole:
                 _send(client, events[:whole], event_fds)
                 events, event_fds = events[whole:], []
-            with self._lock:
-                inject, self._inject = self._inject, b""
-            if inject:
-                if events:  # not at a boundary yet: try again after the rest arrives
-                    with self._lock:
-                        self._inject = inject + self._inject
-                else:
+            if not events:
+                with self._lock:
+                    inject, self._inject = self._inject, b""
+                if inject:
                     _send(client, inject, [])
 
 
