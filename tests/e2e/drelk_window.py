@@ -1,5 +1,5 @@
-"""The real drelk program running in an XSession, and what the window manager and X tools can
-do to its window and tell about it."""
+"""The real drelk program running in a session (X or Wayland), and what the window manager and
+the X tools can do to its window and tell about it."""
 
 import re
 import time

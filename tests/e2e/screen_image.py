@@ -6,7 +6,7 @@ import os
 import re
 import tempfile
 import time
-from collections import deque
+from collections import Counter, deque
 
 QUEEN_FILL = (128, 128, 255)
 
@@ -67,6 +67,30 @@ def save_animation(session, window, path, seconds):
         command += ["-layers", "Optimize", path]
         session.run(command, timeout=120)
     return len(shots) - 1
+
+
+def crop(image, left, top, width, height):
+    """The part of a shot from (left, top), width x height pixels."""
+    row = image.width * 3
+    data = b"".join(image.data[(top + y) * row + left * 3:(top + y) * row + (left + width) * 3]
+                    for y in range(height))
+    return Image(width, height, data)
+
+
+def stray_pixels(image, core_depth):
+    """Pixels off the background (the most common colour) in groups too thin to be anything
+    drawn: every line and the queen hold pixels at least core_depth pixels inside their
+    group, while what a repaint left behind is a thin sliver or speck."""
+    d = image.data
+    colours = zip(d[0::3], d[1::3], d[2::3])
+    background = Counter(zip(d[0::3], d[1::3], d[2::3])).most_common(1)[0][0]
+    painted = {i for i, colour in enumerate(colours) if colour != background}
+    width = image.width
+    core = painted
+    for _ in range(core_depth):
+        core = {p for p in core if p % width not in (0, width - 1)
+                and all(p + dy + dx in core for dy in (-width, 0, width) for dx in (-1, 0, 1))}
+    return sum(len(group) for group in _components(painted, width) if core.isdisjoint(group))
 
 
 def changed_pixels(before, after):

@@ -34,6 +34,10 @@ MAX_QUEEN_PIXELS_PER_SECOND = 40
 
 
 class Fixture:
+    # Device pixels to the 96-dpi pixel: the picture's sizes in device pixels grow with it.
+    scale = 1
+    animation_path = None
+
     def __init__(self, session, binary, save_path, animation_path=None):
         self.session = session
         self.program = DrelkProcess(session, binary)
@@ -89,15 +93,17 @@ def queen_and_drones(f):
     (a drone may pass over the queen, or two drones cross, in any one of them)."""
     queen_reason = drone_reason = "no shot taken"
     queen_seen = drones_seen = False
+    diameter, pen = QUEEN_DIAMETER * f.scale, DRONE_PEN_WIDTH * f.scale
+    stroke = [length * f.scale for length in DRONE_STROKE_LENGTH]
     deadline = time.monotonic() + 4
     while time.monotonic() < deadline and not (queen_seen and drones_seen):
         image = f.shot()
-        disc, why = screen_image.queen_disc(image, QUEEN_DIAMETER)
+        disc, why = screen_image.queen_disc(image, diameter)
         if disc and screen_image.outline_darkness(image, disc) >= 0.9:
             queen_seen = True
         else:
             queen_reason = why or f"the queen's disc {disc!r} has no dark outline"
-        strokes = screen_image.line_strokes(image, DRONE_PEN_WIDTH, *DRONE_STROKE_LENGTH)
+        strokes = screen_image.line_strokes(image, pen, *stroke)
         if MIN_SEPARATE_DRONES <= len(strokes) <= 10:
             drones_seen = True
             if f.save_path and queen_seen:
@@ -116,14 +122,22 @@ def animates_without_trails(f):
     if f.animation_path:
         frames = screen_image.save_animation(f.session, f.window, f.animation_path, 4.0)
         check(frames >= 10, f"only {frames} pictures in 4 s for the animation")
-    last = f.expect_animating(pairs=4)
+    expect_no_trails(f, f.expect_animating(pairs=4))
+
+
+def expect_no_trails(f, image):
     # Each tick repaints only what moved; anything it forgot to clear would pile up here.
-    dark = sum(b.area for b in screen_image.dark_blobs(last))
-    most = 10 * DRONE_PEN_WIDTH * (DRONE_STROKE_LENGTH[1] + 2) + 4 * QUEEN_DIAMETER * 4
+    area = f.scale ** 2
+    dark = sum(b.area for b in screen_image.dark_blobs(image))
+    most = (10 * DRONE_PEN_WIDTH * (DRONE_STROKE_LENGTH[1] + 2) + 4 * QUEEN_DIAMETER * 4) * area
     check(dark <= most, f"{dark} dark pixels after animating: old lines left behind?")
-    fill = screen_image.colour_blobs(last, screen_image.QUEEN_FILL)
-    check(sum(b.area for b in fill) <= QUEEN_DIAMETER ** 2,
+    fill = screen_image.colour_blobs(image, screen_image.QUEEN_FILL)
+    check(sum(b.area for b in fill) <= QUEEN_DIAMETER ** 2 * area,
           f"queen-coloured areas left behind: {fill[:5]}")
+    # Slivers too thin to be a line (pen 5 pixels at 96 dpi) or the queen, faint or dark:
+    # what repaints rounded short of the smoothed edges would leave.
+    stray = screen_image.stray_pixels(image, max(1, int(DRONE_PEN_WIDTH * f.scale / 4)))
+    check(stray == 0, f"{stray} pixels of trails: slivers off the background")
 
 
 def queen_position(f):

@@ -1,4 +1,5 @@
-"""A private X display (Xvfb) with a real window manager (openbox), for driving the real program.
+"""A private X display (Xvfb) with a real window manager (openbox), for driving the real program,
+and what every such private desktop session shares (ChildSession).
 
 Everything started here dies with the script: children are started with a parent-death signal,
 SIGTERM/SIGINT/SIGHUP unwind through the normal clean-up, and the session's temporary HOME and
@@ -58,17 +59,15 @@ def missing_tools():
     return [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
 
 
-class XSession:
-    """Xvfb on a free display (chosen by the server itself, -displayfd) plus openbox."""
+class ChildSession:
+    """A private HOME and XDG folders, and the children started in them, stopped together.
 
-    def __init__(self, width=1280, height=1024, start_timeout=15.0):
-        self.width = width
-        self.height = height
+    Subclasses start their display server in start() and use spawn() for every child."""
+
+    def __init__(self, start_timeout=15.0):
         self.start_timeout = start_timeout
         self.home = None
         self.env = None
-        self.display = None
-        self.xserver = None
         self._children = []
 
     def __enter__(self):
@@ -81,6 +80,81 @@ class XSession:
 
     def __exit__(self, *_exc):
         self.stop()
+
+    def start(self):
+        raise NotImplementedError
+
+    def _make_home(self, prefix):
+        self.home = tempfile.mkdtemp(prefix=prefix)
+        self.env = self._private_environment(self.home)
+
+    @staticmethod
+    def _private_environment(home):
+        env = {k: v for k, v in os.environ.items() if not k.startswith(("XDG_", "QT_", "WAYLAND"))}
+        env.pop("DISPLAY", None)
+        env.pop("XAUTHORITY", None)
+        env["HOME"] = home
+        for name, sub in (("XDG_CONFIG_HOME", ".config"), ("XDG_CACHE_HOME", ".cache"),
+                          ("XDG_DATA_HOME", ".local/share"), ("XDG_RUNTIME_DIR", "runtime")):
+            path = os.path.join(home, sub)
+            os.makedirs(path, mode=0o700, exist_ok=True)
+            env[name] = path
+        return env
+
+    def path(self, name):
+        return os.path.join(self.home, name)
+
+    def log(self, name):
+        try:
+            with open(self.path(name), errors="replace") as file:
+                return file.read().strip()[-2000:]
+        except OSError:
+            return ""
+
+    def spawn(self, args, log=None, **kwargs):
+        """Starts a child in this session's environment; it is stopped when the session stops.
+
+        With log, the child's stdout and stderr go to that file in the session's folder."""
+        kwargs.setdefault("env", self.env)
+        if log is None:
+            process = subprocess.Popen(args, preexec_fn=_die_with_parent, **kwargs)
+        else:
+            with open(self.path(log), "wb") as file:
+                process = subprocess.Popen(args, preexec_fn=_die_with_parent, stdout=file,
+                                           stderr=subprocess.STDOUT, **kwargs)
+        self._children.append(process)
+        return process
+
+    def run(self, args, timeout=10.0, check=True, **kwargs):
+        """Runs a short client (xdotool, xprop, ...) to completion and returns its result."""
+        return subprocess.run(args, env=self.env, capture_output=True, timeout=timeout,
+                              check=check, preexec_fn=_die_with_parent, **kwargs)
+
+    def stop(self):
+        # Newest first: programs, then the window manager, then the display server.
+        for process in reversed(self._children):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=3)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait(timeout=3)
+        self._children.clear()
+        if self.home:
+            shutil.rmtree(self.home, ignore_errors=True)
+            self.home = None
+
+
+class XSession(ChildSession):
+    """Xvfb on a free display (chosen by the server itself, -displayfd) plus openbox."""
+
+    def __init__(self, width=1280, height=1024, start_timeout=15.0):
+        super().__init__(start_timeout)
+        self.width = width
+        self.height = height
+        self.display = None
+        self.xserver = None
 
     ATTEMPTS = 3
 
@@ -103,8 +177,7 @@ class XSession:
                       file=sys.stderr, flush=True)
 
     def _start_once(self):
-        self.home = tempfile.mkdtemp(prefix="drelk-x-")
-        self.env = self._private_environment(self.home)
+        self._make_home("drelk-x-")
         self.display = self._start_xserver()
         self.env["DISPLAY"] = self.display
         self._expect_own_screen()
@@ -129,18 +202,6 @@ class XSession:
         size = re.search(r"Width: (\d+)\s+Height: (\d+)", info)
         if not size or (int(size.group(1)), int(size.group(2))) != (self.width, self.height):
             raise SessionError(f"{self.display} is not our {self.width}x{self.height} screen")
-
-    def _private_environment(self, home):
-        env = {k: v for k, v in os.environ.items() if not k.startswith(("XDG_", "QT_", "WAYLAND"))}
-        env.pop("DISPLAY", None)
-        env.pop("XAUTHORITY", None)
-        env["HOME"] = home
-        for name, sub in (("XDG_CONFIG_HOME", ".config"), ("XDG_CACHE_HOME", ".cache"),
-                          ("XDG_DATA_HOME", ".local/share"), ("XDG_RUNTIME_DIR", "runtime")):
-            path = os.path.join(home, sub)
-            os.makedirs(path, mode=0o700, exist_ok=True)
-            env[name] = path
-        return env
 
     def _start_xserver(self):
         read_end, write_end = os.pipe()
@@ -184,47 +245,3 @@ class XSession:
             state = "running" if self.xserver.poll() is None else "gone"
             raise SessionError(f"{error} on {self.display} (X server {state}): "
                                f"{self.log('openbox.log')} {self.log('xvfb.log')}") from None
-
-    def path(self, name):
-        return os.path.join(self.home, name)
-
-    def log(self, name):
-        try:
-            with open(self.path(name), errors="replace") as file:
-                return file.read().strip()[-2000:]
-        except OSError:
-            return ""
-
-    def spawn(self, args, log=None, **kwargs):
-        """Starts a child in this session's environment; it is stopped when the session stops.
-
-        With log, the child's stdout and stderr go to that file in the session's folder."""
-        kwargs.setdefault("env", self.env)
-        if log is None:
-            process = subprocess.Popen(args, preexec_fn=_die_with_parent, **kwargs)
-        else:
-            with open(self.path(log), "wb") as file:
-                process = subprocess.Popen(args, preexec_fn=_die_with_parent, stdout=file,
-                                           stderr=subprocess.STDOUT, **kwargs)
-        self._children.append(process)
-        return process
-
-    def run(self, args, timeout=10.0, check=True):
-        """Runs a short X client (xdotool, xprop, ...) to completion and returns its result."""
-        return subprocess.run(args, env=self.env, capture_output=True, timeout=timeout,
-                              check=check, preexec_fn=_die_with_parent)
-
-    def stop(self):
-        # Newest first: programs, then the window manager, then the X server.
-        for process in reversed(self._children):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=3)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait(timeout=3)
-        self._children.clear()
-        if self.home:
-            shutil.rmtree(self.home, ignore_errors=True)
-            self.home = None
