@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // One whole movement tick (queen and ten drones) against a scene that only keeps values,
 // so the figure is the flight code's own cost.
 

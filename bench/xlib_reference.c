@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 /* xlib_reference: the least a program can spend on drelk's picture, for process_benchmark
  * to hold drelk against. Plain Xlib, no toolkit: a window of drelk's designed client size
  * (607 x 462 at 96 dpi) where, every 100 ms, a filled and outlined circle 25 pixels across

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The window as designed, in twips: what the program shows before anyone resizes it, and

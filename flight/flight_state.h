@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The flight simulation's state and the display operations it works through.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 #include "flight/numeric_rules.h"
 
 #include "flight/flight_fault.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // Fuzzes the flight itself: the real scatter and movement ticks, driven by draws, a window
 // size and resizes that all come from the fuzzer's input, with sides from 1 to 1,000,000
 // twips. After the scatter and after every tick the flight must be sound (headings 0..359,

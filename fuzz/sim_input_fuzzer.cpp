@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // Fuzzes what drelk-sim reads from its user: the option words and a draws file.
 //
 // The input is split at NUL bytes: every piece but the last is one argument word, the last

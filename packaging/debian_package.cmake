@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # The Debian package, made by `cpack` in the build directory: drelk_<version>_<arch>.deb.
 # It holds everything the install rules put under the prefix, which CPack sets to /usr.
 

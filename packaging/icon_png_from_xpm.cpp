@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // Build-time tool: turns the program's XPM icon into the PNG that the icon theme installs,
 // so that the menu shows exactly the picture that the window carries. It refuses artwork
 // that is not a 32 x 32 picture of at most 256 colours rather than install it.

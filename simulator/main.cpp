@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // drelk-sim: the Drelk flight without a window, printed as CSV.
 
 #include "flight/flight_fault.h"

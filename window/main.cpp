@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // drelk: the queen and her ten drones, flying in a window.
 
 #include "flight/random_source.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
+
 """Runs named end-to-end cases in order against one shared fixture and reports each one."""
 
 import subprocess

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
+
 """The real drelk program running in a session (X or Wayland), and what the window manager and
 the X tools can do to its window and tell about it."""
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
+
 """Screenshots of the X display and the few things the tests look for in them: the queen's
 disc in its fill colour, the thick dark strokes of the drone lines, and change between shots."""
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 """The real drelk window under stress in Xvfb under openbox: 200 random resizes in 20 seconds,
 from 1 x 1 pixel up to the full screen, with a minimise and restore and a maximise along the
 way, and a close while the resizes are still coming. Throughout, the picture keeps changing and

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 """End-to-end cases of the real drelk program in Xvfb under openbox: the window is found by its
 title, carries its icon, shows the queen and the drone lines, animates, survives resizing, and
 ends with status 0 when the window manager closes it.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
+
 """A private X display (Xvfb) with a real window manager (openbox), for driving the real program,
 and what every such private desktop session shares (ChildSession).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // Long runs over several window sizes, checking what must hold after every tick.
 
 #include "flight/movement_tick.h"

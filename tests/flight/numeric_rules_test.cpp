@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 #include "flight/flight_fault.h"
 #include "flight/heading.h"
 #include "flight/numeric_rules.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // A tick must not touch the heap: the animation runs for hours at ten ticks a second.
 // This binary replaces the global allocator to count every allocation.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # Checks that each ELF binary given was linked hardened: a position-independent executable,
 # full RELRO (a read-only GOT after the eager binding that BIND_NOW asks for), the stack
 # protector and fortified libc calls. Prints one line per missing property and fails.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // Built with every hardening switched off, so that the readelf check can be seen to fail.
 
 #include <cstdio>

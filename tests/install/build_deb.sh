@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # Builds the Debian package with CPack into a scratch folder.
 # Usage: build_deb.sh BUILD_DIR OUT_DIR
 source "$(dirname "$0")/common.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # The package holds exactly what the install rules install, under /usr, owned by root with
 # the usual modes, and its md5sums cover every file (dpkg --verify reads them).
 # Usage: check_deb_contents.sh OUT_DIR VERSION EXPECTED_FILES

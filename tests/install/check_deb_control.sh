@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # The package is drelk_VERSION_ARCH.deb with the right control fields and a well-formed
 # changelog for that version; its Depends, found by dpkg-shlibdeps, covers every shared
 # library its programs load, Qt 6 included; apt accepts it for installation on this machine.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # Debian's own package checker finds no error or warning in the package. Its informational
 # and pedantic notes are shown for the record.
 # Usage: check_deb_lintian.sh OUT_DIR VERSION

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # Unpacked into a throw-away root, the package's programs run: the menu entry's Exec line
 # names a program that answers --version and, on an X display of its own (Xvfb), shows its
 # window and keeps it up, with the window class that the entry names; drelk-sim flies a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # The menu entry and the AppStream description pass the desktop's own validators, and what
 # they name (the program, the icon, the binaries) is really installed.
 # Usage: check_desktop_data.sh STAGE APP_ID SOURCE_DIR

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # The menu's icon is the window's own picture: a 32 x 32 PNG of at most 256 colours with the
 # very pixels of the XPM, and so is the scalable icon.
 # Usage: check_icons.sh STAGE APP_ID ICON_XPM

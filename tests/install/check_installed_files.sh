@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # The install rules put exactly the expected files under the prefix, nothing more or less,
 # with the modes a package needs: programs executable, everything else plain read-only data,
 # but for relative links that lead to an installed program of the same name.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # Every installed program has a manual page that renders without a warning, is named after
 # it, and documents every option that the program's --help lists.
 # Usage: check_manpages.sh STAGE

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Shared by the install checks: strict shell, a one-line failure, and the expected file list.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 #include "simulator/bad_input.h"
 #include "simulator/draw_file.h"
 

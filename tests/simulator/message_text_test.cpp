@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // Whatever text the user gives, a bad-input message stays one readable line: control
 // characters in arguments, file names or draws lines are shown escaped.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // The drelk-sim program as a user runs it: exit statuses, messages and output.
 
 #include "tests/support/run_program.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // The checks that the soak run and the flight fuzzer rely on must pass a sound flight and
 // catch each kind of damage.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // flight_soak: millions of movement ticks through the simulator's scene, with the window
 // resized at random from 1 x 1 up to 1,000,000 x 1,000,000 twips, checking after every tick
 // what must always hold. Prints its figures; exits 1 on any finding, 2 on bad arguments.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // What must hold of the flight after the scatter and after every tick, whatever the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Runs one of the project's programs as a user would, from a shell command line, and

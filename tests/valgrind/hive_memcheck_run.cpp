@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // hive_memcheck_run: the real window, set up as the drelk program sets it up, flying 50
 // ticks of its own 100 ms timer (resized half-way), then closed, so that memcheck watches
 // every allocation, read and write of a whole life of the window. Exits 0 when all 50 ticks

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // The drelk program's command line, as a user meets it on a machine with no display.
 
 #include "tests/support/run_program.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // A fault in a handler: caught where the handler starts, reported once, the timer
 // stopped, and the program asked to end with a non-zero status.
 

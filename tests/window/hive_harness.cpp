@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 #include "tests/window/hive_harness.h"
 
 #include "window/program_identity.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // What the window tests share: a fault report that records instead of blocking, and

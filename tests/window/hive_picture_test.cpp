@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // The Hive as a person sees it: what it paints, where, how thick, and what it repaints.
 
 #include "flight/designed_layout.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // The Hive as the flight sees it: its description, the scatter before the first show,
 // ticks through its timer, resizing, and closing.
 

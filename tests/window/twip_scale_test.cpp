@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // Twips to pixels through the screen's logical DPI.
 
 #include "window/twip_scale.h"

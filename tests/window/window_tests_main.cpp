@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
 // The window tests share one Qt application for the whole run, made before the first test
 // and named as the program names itself.
 
