@@ -97,9 +97,11 @@ def queen_and_drones(f):
     queen_seen = drones_seen = False
     diameter, pen = QUEEN_DIAMETER * f.scale, DRONE_PEN_WIDTH * f.scale
     stroke = [length * f.scale for length in DRONE_STROKE_LENGTH]
-    deadline = time.monotonic() + 4
-    while time.monotonic() < deadline and not (queen_seen and drones_seen):
+    # Four seconds, and at least ten shots however slowly a busy machine takes them.
+    deadline, shots = time.monotonic() + 4, 0
+    while (time.monotonic() < deadline or shots < 10) and not (queen_seen and drones_seen):
         image = f.shot()
+        shots += 1
         disc, why = screen_image.queen_disc(image, diameter)
         if disc and screen_image.outline_darkness(image, disc) >= 0.9:
             queen_seen = True
