@@ -4,6 +4,7 @@
 #include "window/command_line.h"
 #include "window/error_report.h"
 #include "window/hive.h"
+#include "window/program_end.h"
 #include "window/program_identity.h"
 
 #include <QApplication>
@@ -28,5 +29,5 @@ int main(int argc, char** argv)
         hive.show();
     }
     // Closing the window, the last one, leaves the loop with status 0.
-    return app.exec();
+    return EndProgram(app.exec());
 }
