@@ -7,15 +7,13 @@
 #include "window/command_line.h"
 #include "window/display_opening.h"
 #include "window/hive.h"
+#include "window/program_end.h"
 #include "window/program_identity.h"
 #include "window/screen_modes.h"
 #include "window/termination.h"
 #include "window/x11_flush.h"
 
 #include <QApplication>
-
-#include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char** argv)
 {
@@ -47,14 +45,5 @@ int main(int argc, char** argv)
         }
     }
     // Closing the window, the last one, leaves the loop with status 0.
-    const int status = app.exec();
-    // Qt 6.4's Wayland platform can hang while it tears its connection down: its event
-    // thread waits on a read that the closing main thread never finishes. Nothing is left to
-    // save or release that the system does not take back, so on Wayland the program ends
-    // here, its output flushed, without that teardown.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    return status;
+    return EndProgram(app.exec());
 }

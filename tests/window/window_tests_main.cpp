@@ -4,6 +4,7 @@
 // The window tests share one Qt application for the whole run, made before the first test
 // and named as the program names itself.
 
+#include "window/program_end.h"
 #include "window/program_identity.h"
 
 #include <QApplication>
@@ -19,5 +20,5 @@ int main(int argc, char** argv)
     }
     drelk::window::DescribeProgram();
     QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    return drelk::window::EndProgram(RUN_ALL_TESTS());
 }
