@@ -50,7 +50,7 @@ class Fixture(window_test.Fixture):
 
     def requests(self, name):
         """The arguments of each request `name` the program made of its toplevel."""
-        pattern = rf"-> xdg_toplevel@{self.toplevel}\.{name}\((.*)\)$"
+        pattern = rf"-> xdg_toplevel[@#]{self.toplevel}\.{name}\((.*)\)$"
         return re.findall(pattern, self.program.stderr(), re.M)
 
 
@@ -107,7 +107,7 @@ def exits_when_closed(f):
         status, _ = f.program.wait_exit(timeout=5)
     except subprocess.TimeoutExpired:
         log = f.program.stderr()
-        received = f"xdg_toplevel@{f.toplevel}.close()" in log
+        received = re.search(rf"xdg_toplevel[@#]{f.toplevel}\.close\(\)", log) is not None
         raise AssertionError(f"still running 5 s after the close, which it "
                              f"{'received' if received else 'never received'} (relay error "
                              f"{f.relay.error}); its log ends {log[-400:]!r}") from None

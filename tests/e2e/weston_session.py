@@ -97,7 +97,8 @@ class WestonSession(ChildSession):
 
 def toplevel_id(wayland_debug_log):
     """The client's object id of its xdg_toplevel, from its WAYLAND_DEBUG=client output."""
-    match = re.search(r"get_toplevel\(new id xdg_toplevel@(\d+)\)", wayland_debug_log)
+    # libwayland writes object ids as xdg_toplevel@15, and from 1.23 (Debian 13) as #15.
+    match = re.search(r"get_toplevel\(new id xdg_toplevel[@#](\d+)\)", wayland_debug_log)
     return int(match.group(1)) if match else None
 
 
