@@ -36,28 +36,36 @@ void ExpectSameElements(const window::Hive& hive, const PlainScene& scene)
     }
 }
 
-void ExpectSameFlight(const window::Hive& actual, const window::Hive& expected)
+void ExpectSameState(const FlightState& actual, const FlightState& expected)
 {
-    const FlightState& a = actual.State();
-    const FlightState& e = expected.State();
-    EXPECT_EQ(a.QueenHeading, e.QueenHeading);
-    for (int n = 1; n <= kDroneCount; ++n) {
-        const DroneState& drone = a.Drones[static_cast<std::size_t>(n)];
-        const DroneState& twin = e.Drones[static_cast<std::size_t>(n)];
-        EXPECT_EQ(drone.Heading, twin.Heading) << "drone " << n;
-        EXPECT_EQ(drone.X, twin.X) << "drone " << n;
-        EXPECT_EQ(drone.Y, twin.Y) << "drone " << n;
-        EXPECT_EQ(drone.Length, twin.Length) << "drone " << n;
+    EXPECT_EQ(actual.QueenHeading, expected.QueenHeading);
+    for (int n = 0; n <= kDroneCount; ++n) {
+        const DroneState& a = actual.Drones[static_cast<std::size_t>(n)];
+        const DroneState& e = expected.Drones[static_cast<std::size_t>(n)];
+        EXPECT_EQ(a.Heading, e.Heading) << "drone " << n;
+        EXPECT_EQ(a.X, e.X) << "drone " << n;
+        EXPECT_EQ(a.Y, e.Y) << "drone " << n;
+        EXPECT_EQ(a.Length, e.Length) << "drone " << n;
     }
-    PlainScene scene(expected.WindowWidth(), expected.WindowHeight());
-    scene.SetQueenLeft(expected.QueenLeft());
-    scene.SetQueenTop(expected.QueenTop());
+}
+
+PlainScene SceneOf(const window::Hive& hive)
+{
+    PlainScene scene(hive.WindowWidth(), hive.WindowHeight());
+    scene.SetQueenLeft(hive.QueenLeft());
+    scene.SetQueenTop(hive.QueenTop());
     for (int n = 1; n <= kDroneCount; ++n) {
-        const window::DroneLine& line = expected.Drone(n);
+        const window::DroneLine& line = hive.Drone(n);
         scene.SetDroneLineX(n, line.X1(), line.X2());
         scene.SetDroneLineY(n, line.Y1(), line.Y2());
     }
-    ExpectSameElements(actual, scene);
+    return scene;
+}
+
+void ExpectSameFlight(const window::Hive& actual, const window::Hive& expected)
+{
+    ExpectSameState(actual.State(), expected.State());
+    ExpectSameElements(actual, SceneOf(expected));
 }
 
 } // namespace drelk::tests

@@ -41,6 +41,12 @@ void ShowAndWait(window::Hive& hive);
 // Expects the window's elements to stand exactly where `scene` has them.
 void ExpectSameElements(const window::Hive& hive, const PlainScene& scene);
 
+// Expects the same queen heading and drone records, record 0 included.
+void ExpectSameState(const FlightState& actual, const FlightState& expected);
+
+// The display as the window has it now, as plain values.
+PlainScene SceneOf(const window::Hive& hive);
+
 // Expects two windows to be at the same point of the same flight: the same flight state
 // and every element at the same place.
 void ExpectSameFlight(const window::Hive& actual, const window::Hive& expected);

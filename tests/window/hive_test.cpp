@@ -54,33 +54,6 @@ private:
     const Hive& hive_;
 };
 
-void ExpectSameState(const FlightState& actual, const FlightState& expected)
-{
-    EXPECT_EQ(actual.QueenHeading, expected.QueenHeading);
-    for (int n = 0; n <= kDroneCount; ++n) {
-        const DroneState& a = actual.Drones[static_cast<std::size_t>(n)];
-        const DroneState& e = expected.Drones[static_cast<std::size_t>(n)];
-        EXPECT_EQ(a.Heading, e.Heading) << "drone " << n;
-        EXPECT_EQ(a.X, e.X) << "drone " << n;
-        EXPECT_EQ(a.Y, e.Y) << "drone " << n;
-        EXPECT_EQ(a.Length, e.Length) << "drone " << n;
-    }
-}
-
-// The display as the window has it now, as plain values.
-PlainScene SceneOf(const Hive& hive)
-{
-    PlainScene scene(hive.WindowWidth(), hive.WindowHeight());
-    scene.SetQueenLeft(hive.QueenLeft());
-    scene.SetQueenTop(hive.QueenTop());
-    for (int n = 1; n <= kDroneCount; ++n) {
-        const window::DroneLine& line = hive.Drone(n);
-        scene.SetDroneLineX(n, line.X1(), line.X2());
-        scene.SetDroneLineY(n, line.Y1(), line.Y2());
-    }
-    return scene;
-}
-
 } // namespace
 
 TEST(HiveWindow, CarriesItsTitleDesignedClientSizeAndBeeIcon)
@@ -145,14 +118,14 @@ TEST(HiveWindow, EachTickMovesTheElementsExactlyAsTheFlightSays)
 
     for (int tick = 1; tick <= 60; ++tick) {
         // The flight without a window, from the window's own state and a twin generator.
-        PlainScene expected = SceneOf(hive);
+        PlainScene expected = harness::SceneOf(hive);
         FlightState expected_state = hive.State();
         MersenneRandom twin = random;
         MovementTimer_Timer(expected_state, expected, twin);
 
         harness::SendTick(hive);
         SCOPED_TRACE(tick);
-        ExpectSameState(hive.State(), expected_state);
+        harness::ExpectSameState(hive.State(), expected_state);
         harness::ExpectSameElements(hive, expected);
         ASSERT_FALSE(testing::Test::HasFailure());
     }
@@ -173,7 +146,7 @@ TEST(HiveWindow, ResizingMovesTheReversalEdgesButNoElement)
     harness::ShowAndWait(hive);
     harness::SendTick(hive);
 
-    const PlainScene before = SceneOf(hive);
+    const PlainScene before = harness::SceneOf(hive);
     const FlightState state_before = hive.State();
     // Narrow enough that the queen, near the middle of the designed window, is past the
     // right-hand margin line of the small one.
@@ -185,10 +158,10 @@ TEST(HiveWindow, ResizingMovesTheReversalEdgesButNoElement)
 
     // Nothing moved, and the flight state is as it was.
     harness::ExpectSameElements(hive, before);
-    ExpectSameState(hive.State(), state_before);
+    harness::ExpectSameState(hive.State(), state_before);
 
     // The next tick turns at the new edges.
-    PlainScene small = SceneOf(hive);
+    PlainScene small = harness::SceneOf(hive);
     FlightState small_state = hive.State();
     MersenneRandom small_twin = random;
     MovementTimer_Timer(small_state, small, small_twin);
@@ -200,7 +173,7 @@ TEST(HiveWindow, ResizingMovesTheReversalEdgesButNoElement)
         << "the chosen sizes must make the edge test differ";
 
     harness::SendTick(hive);
-    ExpectSameState(hive.State(), small_state);
+    harness::ExpectSameState(hive.State(), small_state);
     harness::ExpectSameElements(hive, small);
 }
 
