@@ -8,7 +8,7 @@
 #include <QSysInfo>
 #include <QWidget>
 
-#if defined(DRELK_X11_CANVAS) && QT_CONFIG(xcb)
+#if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 
 #include <algorithm>
