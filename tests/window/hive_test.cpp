@@ -36,13 +36,7 @@ public:
     {
         if (event->type() == QEvent::Show && !seen) {
             seen = true;
-            scene.SetQueenLeft(hive_.QueenLeft());
-            scene.SetQueenTop(hive_.QueenTop());
-            for (int n = 1; n <= kDroneCount; ++n) {
-                const window::DroneLine& line = hive_.Drone(n);
-                scene.SetDroneLineX(n, line.X1(), line.X2());
-                scene.SetDroneLineY(n, line.Y1(), line.Y2());
-            }
+            scene = harness::SceneOf(hive_);
         }
         return false;
     }
