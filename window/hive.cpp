@@ -7,6 +7,7 @@
 #include "flight/flight_fault.h"
 #include "flight/movement_tick.h"
 #include "flight/scatter.h"
+#include "window/dirty_region.h"
 #include "window/program_identity.h"
 
 #include <QPaintEvent>
@@ -118,11 +119,13 @@ void Hive::paintEvent(QPaintEvent* event)
     PaintDirty(painter, event->region());
 }
 
-// Only the elements that reach into the dirty region are painted; the painter is clipped
-// to it, so the background fill covers nothing else.
+// The background where it is dirty, then every element that reaches into the dirty region,
+// drawn whole: no clip, which would cost the painter more than all the drawing.
 void Hive::PaintDirty(QPainter& painter, const QRegion& dirty) const
 {
-    painter.fillRect(dirty.boundingRect(), palette().window());
+    for (const QRect& rect : dirty) {
+        painter.fillRect(rect, palette().window());
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     for (const int n : kLinePaintOrder) {
         const DroneLine& line = drones_[static_cast<std::size_t>(n)];
@@ -166,22 +169,26 @@ void Hive::Repaint(const QRect& area)
     }
 }
 
-// The tick's areas in one region, joined in pairs and then pairs of pairs, so no area is
-// merged into a region of them all (joining is linear in the rectangles joined), and
-// painted at once: no request posted to the event loop, and so no wake-up of its own.
+// The tick's areas are painted at once, in one region: on X11 straight away, elsewhere
+// through Qt's repaint, which paints without a request posted to the event loop, and so
+// without a wake-up of its own.
 void Hive::RepaintGathered()
 {
     if (gathered_.empty()) {
         return;
     }
-    std::vector<QRegion> regions(gathered_.begin(), gathered_.end());
+    const QRegion dirty = JoinedRegion(gathered_);
     gathered_.clear();
-    for (std::size_t step = 1; step < regions.size(); step *= 2) {
-        for (std::size_t i = 0; i + step < regions.size(); i += 2 * step) {
-            regions[i] += regions[i + step];
+    if (x11_ && isVisible() && x11_->Suits(*this)) {
+        if (x11_->Paint(*this, dirty, [this](QPainter& painter, const QRegion& region) {
+                PaintDirty(painter, region);
+            })) {
+            return;
         }
+        PaintThroughQt();
+        return;
     }
-    repaint(regions.front());
+    repaint(dirty);
 }
 
 void Hive::showEvent(QShowEvent* event)

@@ -62,8 +62,8 @@ public:
     void SetFrameless(bool frameless) { frameless_ = frameless; }
     // True once a handler has failed and the program is on its way out.
     bool HasFailed() const { return failed_; }
-    // Paints the picture where it is dirty, the background first; the painter is clipped
-    // to `dirty`.
+    // Paints every pixel of `dirty`, the background first. Elements reaching out of it are
+    // drawn whole; the painter's clip, or a caller that sends only `dirty`, keeps the rest.
     void PaintDirty(QPainter& painter, const QRegion& dirty) const;
 
 protected:

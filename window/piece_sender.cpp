@@ -43,7 +43,6 @@ bool PieceSender::Paint(const QSize& window, const QRegion& dirty, const Draw& d
     }
     QPainter painter(&canvas_);
     if (Bytes(region) <= max_bytes_) {
-        painter.setClipRegion(region);
         draw(painter, region);
         painter.end();
         for (const QRect& rect : region) {

@@ -18,9 +18,12 @@ class QPainter;
 namespace drelk::window {
 
 // Paints a window's dirty region the way Qt's backing store does, into an image of the
-// whole window with the painter clipped to the region, so the pixels are exactly Qt's;
-// then hands the region on in pieces, each packed row after row and at most `max_bytes`
-// (but at least one row), for a caller that sends them to the screen.
+// whole window, so the pixels are exactly Qt's; then hands the region on in pieces, each
+// packed row after row and at most `max_bytes` (but at least one row), for a caller that
+// sends them to the screen. `draw` paints every pixel of the region it is given; what it
+// paints beyond is never sent, so the painter is not clipped (a clip costs more than
+// drawing a few small shapes), except to a piece when a large region is painted piece by
+// piece and the pieces' memory is given back.
 //
 // The image's memory is only made resident where something is painted. A region larger
 // than `max_bytes` (a window shown, uncovered or resized) is painted and sent one piece at
