@@ -29,7 +29,18 @@ std::size_t PageSize() { return static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
 
 } // namespace
 
-PieceSender::~PieceSender() { Unmap(); }
+PieceSender::~PieceSender()
+{
+    EndPainting();
+    Unmap();
+}
+
+void PieceSender::EndPainting()
+{
+    if (painter_.isActive()) {
+        painter_.end();
+    }
+}
 
 bool PieceSender::Paint(const QSize& window, const QRegion& dirty, const Draw& draw,
                         const Send& send)
@@ -41,10 +52,16 @@ bool PieceSender::Paint(const QSize& window, const QRegion& dirty, const Draw& d
     if (region.isEmpty()) {
         return true;
     }
-    QPainter painter(&canvas_);
+    // The painter stays active between paints: beginning to paint costs more than a tick's
+    // drawing. Each paint starts from the same state.
+    if (!painter_.isActive() && !painter_.begin(&canvas_)) {
+        return false;
+    }
+    QPainter& painter = painter_;
+    painter.setClipping(false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     if (Bytes(region) <= max_bytes_) {
         draw(painter, region);
-        painter.end();
         for (const QRect& rect : region) {
             ForEachPiece(rect, [&](const QRect& piece) { SendPiece(piece, send); });
         }
@@ -76,6 +93,7 @@ bool PieceSender::Fit(const QSize& window)
     if (canvas_.size() == window) {
         return true;
     }
+    EndPainting();
     canvas_ = QImage();
     if (bytes > mapped_bytes_) {
         Unmap();

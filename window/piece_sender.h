@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
@@ -12,8 +13,6 @@
 #include <cstddef>
 #include <functional>
 #include <vector>
-
-class QPainter;
 
 namespace drelk::window {
 
@@ -50,6 +49,7 @@ public:
 
 private:
     bool Fit(const QSize& window);
+    void EndPainting();
     void Unmap();
     // The bands of `rect`, each at most max_bytes_, in order.
     template <typename Each> void ForEachPiece(const QRect& rect, Each each) const;
@@ -61,6 +61,7 @@ private:
     uchar* memory_ = nullptr;
     std::size_t mapped_bytes_ = 0;
     QImage canvas_;
+    QPainter painter_; // on canvas_ and active between paints, until it is resized
     std::vector<uchar> packed_;
 };
 
