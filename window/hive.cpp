@@ -107,16 +107,21 @@ void Hive::SetDroneLineY(int n, float y1, float y2) { drones_[DroneLineIndex(n)]
 void Hive::paintEvent(QPaintEvent* event)
 {
     if (x11_) {
-        const auto draw = [this](QPainter& painter, const QRegion& dirty) {
-            PaintDirty(painter, dirty);
-        };
-        if (!x11_->Suits(*this) || !x11_->Paint(*this, event->region(), draw)) {
-            PaintThroughQt();
-        }
+        PaintOnX11(event->region());
         return;
     }
     QPainter painter(this);
     PaintDirty(painter, event->region());
+}
+
+void Hive::PaintOnX11(const QRegion& dirty)
+{
+    const auto draw = [this](QPainter& painter, const QRegion& region) {
+        PaintDirty(painter, region);
+    };
+    if (!x11_->Suits(*this) || !x11_->Paint(*this, dirty, draw)) {
+        PaintThroughQt();
+    }
 }
 
 // The background where it is dirty, then every element that reaches into the dirty region,
@@ -179,16 +184,11 @@ void Hive::RepaintGathered()
     }
     const QRegion dirty = JoinedRegion(gathered_);
     gathered_.clear();
-    if (x11_ && isVisible() && x11_->Suits(*this)) {
-        if (x11_->Paint(*this, dirty, [this](QPainter& painter, const QRegion& region) {
-                PaintDirty(painter, region);
-            })) {
-            return;
-        }
-        PaintThroughQt();
-        return;
+    if (x11_ && isVisible()) {
+        PaintOnX11(dirty);
+    } else {
+        repaint(dirty);
     }
-    repaint(dirty);
 }
 
 void Hive::showEvent(QShowEvent* event)

@@ -80,6 +80,8 @@ private:
     void Fail(const QString& what);
     void FollowScreen();
     QSize OuterSize() const;
+    // On X11 the canvas paints; where it cannot, Qt's backing store takes over.
+    void PaintOnX11(const QRegion& dirty);
     void PaintThroughQt();
     // During a tick the elements' repaint requests are gathered, and painted after it.
     void Repaint(const QRect& area) override;
