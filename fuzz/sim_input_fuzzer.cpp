@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             options = ParseSimOptions({});
         }
         ParseEachLine(input);
-        if (!options.help) {
+        if (options.action == SimAction::Run) {
             Simulate(options, input);
         }
     } catch (const std::exception& error) {

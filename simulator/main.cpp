@@ -57,13 +57,15 @@ int main(int argc, char** argv)
     std::vector<std::string_view> args(argv + 1, argv + argc);
     try {
         const SimOptions options = ParseSimOptions(args);
-        if (options.help) {
+        switch (options.action) {
+        case SimAction::PrintHelp:
             std::fputs(SimUsage().data(), stdout);
             return 0;
-        }
-        if (options.version) {
+        case SimAction::PrintVersion:
             std::fputs("drelk-sim (Drelk) " DRELK_VERSION_TEXT "\n", stdout);
             return 0;
+        case SimAction::Run:
+            break;
         }
         CatchStopSignals();
         if (options.draws_path && *options.draws_path == "-") {

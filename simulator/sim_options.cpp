@@ -3,7 +3,6 @@
 
 #include "simulator/sim_options.h"
 
-#include "flight/designed_layout.h"
 #include "simulator/bad_input.h"
 #include "simulator/printable_text.h"
 
@@ -169,11 +168,11 @@ private:
 SimOptions ParseSimOptions(std::span<const std::string_view> args)
 {
     SimOptions options;
-    options.window = {kDesignedOuterWidth, kDesignedOuterHeight};
     OptionReader reader(options);
     // --help and --version win over any mistake around them, so the first mistake is kept
     // until every argument has been seen.
     std::optional<BadInput> mistake;
+    std::optional<SimAction> answer;
     auto keep = [&](const BadInput& error) {
         if (!mistake) {
             mistake = error;
@@ -183,11 +182,11 @@ SimOptions ParseSimOptions(std::span<const std::string_view> args)
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "--help" || arg == "-h") {
-            options.help = true;
+            answer = SimAction::PrintHelp;
             continue;
         }
         if (arg == "--version") {
-            options.version = true;
+            answer = answer.value_or(SimAction::PrintVersion);
             continue;
         }
         // GNU style: "--ticks=600" as well as "--ticks 600".
@@ -222,7 +221,13 @@ SimOptions ParseSimOptions(std::span<const std::string_view> args)
             keep(error);
         }
     }
-    if (mistake && !options.help && !options.version) {
+    if (answer) {
+        // What was read around them, mistakes included, is not used.
+        SimOptions answered;
+        answered.action = *answer;
+        return answered;
+    }
+    if (mistake) {
         throw *mistake;
     }
     return options;

@@ -58,8 +58,8 @@ TEST(SimOptions, ReadsEveryOption)
     EXPECT_EQ(options.every, 7u);
     EXPECT_EQ(*options.seed, 18446744073709551615u);
     EXPECT_EQ(*Parse({"--draws", "-"}).draws_path, "-");
-    EXPECT_TRUE(Parse({"--help"}).help);
-    EXPECT_TRUE(Parse({"--version"}).version);
+    EXPECT_EQ(Parse({"--help"}).action, SimAction::PrintHelp);
+    EXPECT_EQ(Parse({"--version"}).action, SimAction::PrintVersion);
 
     // GNU style: a value after '=' reads as the next argument does.
     const SimOptions joined = Parse(
@@ -73,9 +73,13 @@ TEST(SimOptions, ReadsEveryOption)
 
 TEST(SimOptions, HelpAndVersionWinOverMistakes)
 {
-    EXPECT_TRUE(Parse({"--help", "--ticks", "x"}).help);
-    EXPECT_TRUE(Parse({"--bogus", "stray", "-h", "--ticks"}).help);
-    EXPECT_TRUE(Parse({"--window", "0x0", "--version"}).version);
+    EXPECT_EQ(Parse({"--help", "--ticks", "x"}).action, SimAction::PrintHelp);
+    EXPECT_EQ(Parse({"--bogus", "stray", "-h", "--ticks"}).action, SimAction::PrintHelp);
+    EXPECT_EQ(Parse({"--window", "0x0", "--version"}).action, SimAction::PrintVersion);
+    // A mistake kept while they win is not handed back as an option to run with.
+    const SimOptions answered = Parse({"--version", "--every", "0", "--ticks", "7"});
+    EXPECT_EQ(answered.every, 1u);
+    EXPECT_EQ(answered.ticks, 100u);
     // The value of an option is not taken for --help.
     EXPECT_EQ(*Parse({"--draws", "--help"}).draws_path, "--help");
 }
