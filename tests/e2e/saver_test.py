@@ -134,6 +134,10 @@ def draws_into_another_programs_window(f):
         wait_filled(f.session, host.id, 480, 360)
         sees_hive(f.session, host.id)
         expect_quiet_term(program)
+        # At scale 2 the host's size in device pixels is the hive's size in device pixels.
+        program = f.drelk("--window-id", str(host.id), env={"QT_SCALE_FACTOR": "2"})
+        wait_filled(f.session, host.id, 480, 360)
+        expect_quiet_term(program)
         program = f.drelk("--window-id", str(host.id))
         wait_filled(f.session, host.id, 480, 360)
         resize(f.session, host.id, 540, 400)
@@ -147,15 +151,26 @@ def draws_into_another_programs_window(f):
 
 
 def root_alone_covers_screen(f):
-    program = f.drelk("--root")
-    window = program.wait_window()
-    geometry = client_geometry(f.session, window)
-    check((geometry.x, geometry.y, geometry.width, geometry.height) == (0, 0, *SCREEN),
-          f"the covering window is {geometry}")
-    info = f.session.run(["xwininfo", "-id", str(window)]).stdout.decode()
-    check("Override Redirect State: yes" in info, "the window manager frames the cover")
-    sees_hive(f.session)
-    expect_quiet_term(program)
+    """Covering the screen as the root window does: beneath every other window."""
+    host = HostWindow(f.session, 200, 100)
+    try:
+        where = client_geometry(f.session, host.id)
+        def host_pixels():
+            shot = screen_image.grab(f.session)
+            return screen_image.crop(shot, where.x, where.y, where.width, where.height).data
+        before = host_pixels()
+        program = f.drelk("--root")
+        window = program.wait_window()
+        geometry = client_geometry(f.session, window)
+        check((geometry.x, geometry.y, geometry.width, geometry.height) == (0, 0, *SCREEN),
+              f"the covering window is {geometry}")
+        info = f.session.run(["xwininfo", "-id", str(window)]).stdout.decode()
+        check("Override Redirect State: yes" in info, "the window manager frames the cover")
+        sees_hive(f.session)
+        check(host_pixels() == before, "the cover hides another program's window")
+        expect_quiet_term(program)
+    finally:
+        host.close()
 
 
 def missing_windows_end_in_one_line(f):
