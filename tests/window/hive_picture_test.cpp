@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -230,35 +231,50 @@ TEST(HivePicture, PiecesSentToX11MakeUpTheSamePicture)
     for (int n = 1; n <= kDroneCount; ++n) {
         places += hive.Drone(n).PaintBounds();
     }
+    // Paints `region` of a window of `size` through `sender` over a picture with the region
+    // blotted out: the pieces must make up the fresh picture again.
+    const auto expect_pieced = [&](window::PieceSender& sender, const QRegion& region, QSize size,
+                                   std::size_t max_bytes) {
+        SCOPED_TRACE(max_bytes);
+        SCOPED_TRACE(size.width());
+        QImage pieced = fresh.copy(QRect(QPoint(), size));
+        for (const QRect& rect : region) {
+            QPainter(&pieced).fillRect(rect, Qt::red);
+        }
+        int pieces = 0;
+        EXPECT_TRUE(sender.Paint(
+            size, region,
+            [&](QPainter& painter, const QRegion& dirty) { hive.PaintDirty(painter, dirty); },
+            [&](const QImage& pixels, const QPoint& at) {
+                ++pieces;
+                // Rows packed, as PutImage takes them, and no more than asked for.
+                EXPECT_EQ(pixels.bytesPerLine(), pixels.width() * 4);
+                EXPECT_TRUE(pixels.sizeInBytes() <= static_cast<qsizetype>(max_bytes) ||
+                            pixels.height() == 1);
+                QPainter(&pieced).drawImage(at, pixels);
+            }));
+        const bool split = std::any_of(region.begin(), region.end(), [&](const QRect& rect) {
+            return RegionArea(rect) * 4 > static_cast<double>(max_bytes);
+        });
+        EXPECT_EQ(pieces > region.rectCount(), split);
+        EXPECT_EQ(pieced, fresh.copy(QRect(QPoint(), size)));
+    };
     // Large enough to paint the region at once, then small enough for dozens of pieces;
     // each sender then paints a narrower window too, in the memory of the wider one.
     for (const auto& [region, max_bytes] :
          {std::pair{holed, std::size_t{4} << 20}, std::pair{holed, std::size_t{16} << 10},
           std::pair{places, std::size_t{4} << 20}}) {
-        SCOPED_TRACE(max_bytes);
         window::PieceSender sender(max_bytes, 0); // every large piece's memory given back
         for (const QSize size : {hive.size(), hive.size() - QSize(101, 0)}) {
-            SCOPED_TRACE(size.width());
-            QImage pieced = fresh.copy(QRect(QPoint(), size));
-            for (const QRect& rect : region) {
-                QPainter(&pieced).fillRect(rect, Qt::red);
-            }
-            int pieces = 0;
-            EXPECT_TRUE(sender.Paint(
-                size, region,
-                [&](QPainter& painter, const QRegion& dirty) { hive.PaintDirty(painter, dirty); },
-                [&](const QImage& pixels, const QPoint& at) {
-                    ++pieces;
-                    // Rows packed, as PutImage takes them, and no more than asked for.
-                    EXPECT_EQ(pixels.bytesPerLine(), pixels.width() * 4);
-                    EXPECT_TRUE(pixels.sizeInBytes() <= static_cast<qsizetype>(max_bytes) ||
-                                pixels.height() == 1);
-                    QPainter(&pieced).drawImage(at, pixels);
-                }));
-            EXPECT_EQ(pieces > region.rectCount(), max_bytes < (std::size_t{1} << 20));
-            EXPECT_EQ(pieced, fresh.copy(QRect(QPoint(), size)));
+            expect_pieced(sender, region, size, max_bytes);
         }
     }
+    // A tick's region painted at once right after a piece-by-piece paint of the same size:
+    // the last piece's clip must not stay behind.
+    constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+    window::PieceSender sender(kMegabyte, 0);
+    expect_pieced(sender, holed, hive.size(), kMegabyte);
+    expect_pieced(sender, places, hive.size(), kMegabyte);
 }
 
 TEST(HivePicture, ATickRepaintsOnlyWhereElementsWereAndAre)
