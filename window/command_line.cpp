@@ -3,6 +3,9 @@
 
 #include "window/command_line.h"
 
+#include "window/exit_status.h"
+#include "window/user_message.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -74,21 +77,19 @@ constexpr QtOption kQtOptions[] = {
      QT_TRANSLATE_NOOP("QGuiApplication", "Alias for --qwindowtitle.")},
 };
 
-QString Tr(const char* context, const char* text)
-{
-    return QCoreApplication::translate(context, text);
-}
-
 // The program's own options. A new option is added here, read in ReadOptions, and listed
 // in the manual page; --help shows it.
 void AddProgramOptions(QCommandLineParser& parser)
 {
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
-                      Tr("QCommandLineParser", "Displays help on commandline options.")});
+                      QCoreApplication::translate("QCommandLineParser",
+                                                  "Displays help on commandline options.")});
     parser.addOption({QStringLiteral("help-all"),
-                      Tr("QCommandLineParser", "Displays help including Qt specific options.")});
-    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
-                      Tr("QCommandLineParser", "Displays version information.")});
+                      QCoreApplication::translate("QCommandLineParser",
+                                                  "Displays help including Qt specific options.")});
+    parser.addOption(
+        {{QStringLiteral("v"), QStringLiteral("version")},
+         QCoreApplication::translate("QCommandLineParser", "Displays version information.")});
     AddShowModeOptions(parser);
 }
 
@@ -96,7 +97,8 @@ void AddProgramOptions(QCommandLineParser& parser)
 void AddQtOptions(QCommandLineParser& parser, bool shown)
 {
     for (const QtOption& qt : kQtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qt.name), Tr(qt.context, qt.help));
+        QCommandLineOption option(QString::fromLatin1(qt.name),
+                                  QCoreApplication::translate(qt.context, qt.help));
         if (qt.value_name != nullptr) {
             option.setValueName(QString::fromLatin1(qt.value_name));
         }
@@ -109,17 +111,17 @@ void AddQtOptions(QCommandLineParser& parser, bool shown)
 
 void SetUp(QCommandLineParser& parser, bool show_qt_options)
 {
-    parser.setApplicationDescription(
-        Tr("drelk::window::CommandLine",
-           "A small desktop animation. In a window titled \"The Drelk\" a filled circle, the\n"
-           "queen, flies a jittering course and turns back near the window's edges, while\n"
-           "ten thick lines, her drones, chase her. Closing the window ends the program. It\n"
-           "takes no arguments, reads no files and keeps no settings.\n\n"
-           "Keys: F11 full screen on and off, Escape leaves full screen, Space pauses and\n"
-           "resumes, Ctrl+Q quits. As a screensaver (--root, --window-id) it stops on\n"
-           "SIGTERM.\n\n"
-           "Exit status: 0 closed or quit; 1 a bad command line or no display; 2 no X window\n"
-           "to draw into (--root, --window-id); 3 a broken rule of the flight."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "drelk::window::CommandLine",
+        "A small desktop animation. In a window titled \"The Drelk\" a filled circle, the\n"
+        "queen, flies a jittering course and turns back near the window's edges, while\n"
+        "ten thick lines, her drones, chase her. Closing the window ends the program. It\n"
+        "takes no arguments, reads no files and keeps no settings.\n\n"
+        "Keys: F11 full screen on and off, Escape leaves full screen, Space pauses and\n"
+        "resumes, Ctrl+Q quits. As a screensaver (--root, --window-id) it is stopped\n"
+        "with SIGTERM, of which it dies at once (a shell shows status 143).\n\n"
+        "Exit status: 0 closed or quit; 1 a bad command line or no display; 2 no X window\n"
+        "to draw into (--root, --window-id); 3 a broken rule of the flight."));
     // "-platform" is one option, as Qt programs have always written it, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     AddProgramOptions(parser);
@@ -145,8 +147,8 @@ QString Shown(const QString& text)
 
 int Refuse(const QString& why)
 {
-    std::fprintf(stderr, "drelk: %s\n", qPrintable(why));
-    return 1;
+    TellUser(why);
+    return kExitUsage;
 }
 
 // The message for a command line that the parser refused.
@@ -161,7 +163,8 @@ QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
                 name.remove(0, 1);
             }
             if (argument.startsWith(QLatin1Char('-')) && name == unknown.first()) {
-                return Tr("drelk::window::CommandLine", "unknown option %1 (see drelk --help)")
+                return QCoreApplication::translate("drelk::window::CommandLine",
+                                                   "unknown option %1 (see drelk --help)")
                     .arg(Shown(argument.section(QLatin1Char('='), 0, 0)));
             }
         }
@@ -174,7 +177,8 @@ QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
     if (!text.isEmpty()) {
         text[0] = text[0].toLower();
     }
-    return text + Tr("drelk::window::CommandLine", " (see drelk --help-all)");
+    return text +
+           QCoreApplication::translate("drelk::window::CommandLine", " (see drelk --help-all)");
 }
 
 void PrintHelp(int argc, char** argv, bool show_qt_options)
@@ -222,20 +226,21 @@ CommandLine ReadCommandLine(int argc, char** argv)
     // --help and --version win over any mistake around them.
     if (parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("help"))) {
         PrintHelp(argc, argv, parser.isSet(QStringLiteral("help-all")));
-        return {0, {}};
+        return {kExitOk, {}};
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
-        return {0, {}};
+        return {kExitOk, {}};
     }
     if (!parsed) {
         return {Refuse(Mistake(parser, arguments)), {}};
     }
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
-        return {Refuse(Tr("drelk::window::CommandLine",
-                          "unexpected argument %1: the program takes no arguments "
-                          "(see drelk --help)")
+        return {Refuse(QCoreApplication::translate(
+                           "drelk::window::CommandLine",
+                           "unexpected argument %1: the program takes no arguments "
+                           "(see drelk --help)")
                            .arg(Shown(extra.first()))),
                 {}};
     }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "window/screen_modes.h"
+#include "window/show_mode.h"
 
 #include <QByteArray>
 #include <QString>

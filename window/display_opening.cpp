@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "window/display_opening.h"
 
+#include "window/exit_status.h"
+#include "window/program_end.h"
+#include "window/user_message.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
@@ -58,13 +62,10 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
     }
     held += QStringLiteral("fatal: ") + text;
     GiveBackStandardError();
-    std::fprintf(stderr, "drelk: %s\n", qPrintable(DisplayFailure(held, holding->display_option)));
-    std::fflush(stderr);
+    TellUser(DisplayFailure(held, holding->display_option));
     // Qt would abort next; the program has not started, so there is nothing to clean up.
-    _exit(1);
+    EndProgram(kExitUsage);
 }
-
-QString Tr(const char* text) { return QCoreApplication::translate("drelk::window::Display", text); }
 
 // Where a platform would have shown the window, for the message.
 QString Target(const QString& platform, const QString& display_option)
@@ -72,16 +73,18 @@ QString Target(const QString& platform, const QString& display_option)
     if (platform == QLatin1String("xcb")) {
         const QString display =
             display_option.isEmpty() ? qEnvironmentVariable("DISPLAY") : display_option;
-        return display.isEmpty() ? Tr("no X display (DISPLAY is not set)")
-                                 : Tr("cannot open the X display '%1'").arg(display);
+        return display.isEmpty()
+                   ? DisplayOpening::tr("no X display (DISPLAY is not set)")
+                   : DisplayOpening::tr("cannot open the X display '%1'").arg(display);
     }
     if (platform.startsWith(QLatin1String("wayland"))) {
         const QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
         return display.isEmpty()
-                   ? Tr("cannot reach the Wayland display 'wayland-0' (WAYLAND_DISPLAY is not set)")
-                   : Tr("cannot reach the Wayland display '%1'").arg(display);
+                   ? DisplayOpening::tr("cannot reach the Wayland display 'wayland-0' "
+                                        "(WAYLAND_DISPLAY is not set)")
+                   : DisplayOpening::tr("cannot reach the Wayland display '%1'").arg(display);
     }
-    return Tr("it could not be started");
+    return DisplayOpening::tr("it could not be started");
 }
 
 } // namespace
@@ -102,9 +105,9 @@ QString DisplayFailure(const QString& held, const QString& display_option)
         }
         const QString platform = match.captured(2);
         if (match.captured(1) == QLatin1String("find")) {
-            QString why = Tr("no such platform plugin");
+            QString why = DisplayOpening::tr("no such platform plugin");
             if (const auto list = available.match(held); list.hasMatch()) {
-                why += Tr(" (there are: %1)").arg(list.captured(1));
+                why += DisplayOpening::tr(" (there are: %1)").arg(list.captured(1));
             }
             failures << platform + QStringLiteral(": ") + why;
         } else {
@@ -112,10 +115,10 @@ QString DisplayFailure(const QString& held, const QString& display_option)
         }
     }
     if (failures.isEmpty()) {
-        return Tr("cannot open a display: %1")
+        return DisplayOpening::tr("cannot open a display: %1")
             .arg(held.section(QStringLiteral("fatal: "), -1).section(QLatin1Char('\n'), 0, 0));
     }
-    return Tr("cannot open a display: %1").arg(failures.join(QStringLiteral("; ")));
+    return DisplayOpening::tr("cannot open a display: %1").arg(failures.join(QStringLiteral("; ")));
 }
 
 DisplayOpening::DisplayOpening(const QString& display)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace drelk::window {
@@ -14,6 +15,8 @@ namespace drelk::window {
 // ends the program with one line naming each platform that was tried and the display it
 // could not open, and status 1. Opened() hands on what was held, as if nothing happened.
 class DisplayOpening {
+    Q_DECLARE_TR_FUNCTIONS(DisplayOpening)
+
 public:
     // `display` is the -display option, if given.
     explicit DisplayOpening(const QString& display);

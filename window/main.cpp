@@ -6,12 +6,12 @@
 #include "flight/random_source.h"
 #include "window/command_line.h"
 #include "window/display_opening.h"
-#include "window/hive.h"
+#include "window/exit_status.h"
+#include "window/hive/hive.h"
 #include "window/program_end.h"
 #include "window/program_identity.h"
-#include "window/screen_modes.h"
-#include "window/termination.h"
-#include "window/x11_flush.h"
+#include "window/show_mode.h"
+#include "window/x11/mit_shm.h"
 
 #include <QApplication>
 
@@ -20,7 +20,6 @@ int main(int argc, char** argv)
     using namespace drelk;
     using namespace drelk::window;
 
-    EndAtOnceOnTerminate();
     DescribeProgram();
     const CommandLine command = ReadCommandLine(argc, argv);
     if (command.exit_status) {
@@ -35,15 +34,17 @@ int main(int argc, char** argv)
     QApplication app(qt_arguments.argc(), qt_arguments.argv());
     opening.Opened();
     app.setWindowIcon(ProgramIcon());
+    // Closing the window, the last one, ends the program the one way it ends.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] { EndProgram(kExitOk); });
 
     MersenneRandom random;
     Hive hive(random, FaultReportFor(command.options.show));
-    // A failed start-up scatter has already been reported and has queued the exit.
+    // A failed start-up scatter has already been reported and has asked to end.
     if (!hive.HasFailed()) {
         if (const auto status = ShowHive(hive, command.options.show)) {
             return *status;
         }
     }
-    // Closing the window, the last one, leaves the loop with status 0.
-    return EndProgram(app.exec());
+    return QApplication::exec();
 }

@@ -4,11 +4,11 @@
 
 namespace drelk::window {
 
-// Ends the program with `status` once its event loop is done, while the application object
-// still exists. Returns `status` for main() to return, except under Wayland: there Qt 6.4
-// can hang for ever taking its connection down (its display's destructor waits for an
-// event thread that waits inside libwayland for a read that is never made), so the process
-// ends at once, with its output flushed. Nothing is lost: the program keeps no state.
-int EndProgram(int status);
+// The one way drelk ends other than main() returning the event loop's status. With the
+// application running, it leaves the event loop with `status`, queued so that it also works
+// before the loop has started, and main() returns it. Before the application exists, or
+// while Qt is still making it (a display that cannot be opened), it ends the process at
+// once, its output flushed; and so it does wherever Qt could not be taken down safely.
+void EndProgram(int status);
 
 } // namespace drelk::window

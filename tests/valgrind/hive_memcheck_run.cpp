@@ -7,9 +7,9 @@
 // ran and the window closed without a fault; 1 otherwise.
 
 #include "flight/random_source.h"
-#include "tests/window/tick_counter.h"
-#include "window/error_report.h"
-#include "window/hive.h"
+#include "tests/window/hive/tick_counter.h"
+#include "window/hive/fault_report.h"
+#include "window/hive/hive.h"
 #include "window/program_identity.h"
 
 #include <QApplication>
@@ -41,9 +41,9 @@ int main(int argc, char** argv)
                                          std::fprintf(stderr, "hive_memcheck_run: %s\n",
                                                       qPrintable(message));
                                      },
-                                     [&faulted](int status) {
+                                     [&faulted] {
                                          faulted = true;
-                                         QCoreApplication::exit(status);
+                                         QCoreApplication::exit(1);
                                      }};
 
     MersenneRandom random;

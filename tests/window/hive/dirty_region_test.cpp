@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
+// A tick's repaint areas joined into one region.
+
+#include "window/hive/dirty_region.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+using drelk::window::JoinedRegion;
+
+// The region must be Qt's own union in Qt's own form (QRegion's == compares the rectangles
+// one by one): the painter clips to it and the pixels are sent rectangle by rectangle.
+// Areas that overlap, touch at a side or a corner, repeat, nest or are empty, as a tick's
+// old and new places of eleven moving elements do.
+TEST(JoinedRegion, IsQtsUnionInQtsForm)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> place(0, 40);
+    std::uniform_int_distribution<int> side(0, 14);
+    std::uniform_int_distribution<int> count(0, 22);
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::vector<QRect> areas(static_cast<std::size_t>(count(random)));
+        QRegion expected;
+        for (QRect& area : areas) {
+            area = QRect(place(random), place(random), side(random), side(random));
+            expected += area;
+        }
+        const QRegion joined = JoinedRegion(areas);
+        ASSERT_EQ(joined, expected) << "trial " << trial;
+        ASSERT_EQ(joined.boundingRect(), expected.boundingRect()) << "trial " << trial;
+        ASSERT_EQ(joined.rectCount(), expected.rectCount()) << "trial " << trial;
+    }
+}

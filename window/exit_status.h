@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace drelk::window {
+
+// How drelk ends, as a shell sees it. SIGTERM, with which screensaver daemons stop it, is not
+// caught: drelk dies of it, and a shell shows 143.
+enum ExitStatus : int {
+    kExitOk = 0,          // the window was closed or quit, or the help or version was printed
+    kExitUsage = 1,       // a bad command line, or no display that could be opened
+    kExitNoWindow = 2,    // no X window to draw into (--root, --window-id), or it went away
+    kExitFlightFault = 3, // a rule of the flight broke: a fault in the program
+};
+
+} // namespace drelk::window

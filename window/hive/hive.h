@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include "flight/flight_state.h"
+#include "flight/random_source.h"
+#include "window/hive/drone_line.h"
+#include "window/hive/fault_report.h"
+#include "window/hive/queen_circle.h"
+#include "window/hive/repaint_target.h"
+#include "window/hive/twip_scale.h"
+
+#include <QBasicTimer>
+#include <QMetaObject>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace drelk::window {
+
+class X11Canvas;
+
+// The program's one window and the owner of the flight. It shows the queen and her ten
+// drones as retained elements that ask for their own repaints, realises FlightScene for
+// the flight code, runs the start-up scatter before it is first shown and drives a tick
+// every 100 ms. A fault in either handler stops it and ends the program through `report`.
+class Hive final : public QWidget, public FlightScene, public RepaintTarget {
+    Q_OBJECT
+
+public:
+    static constexpr int kTickMilliseconds = 100;
+
+    // `random` must outlive the window: the scatter seeds it, the ticks draw from it.
+    Hive(RandomSource& random, FaultReport report, QWidget* parent = nullptr);
+    ~Hive() override;
+
+    float QueenLeft() const override { return queen_.Left(); }
+    float QueenTop() const override { return queen_.Top(); }
+    float QueenWidth() const override { return queen_.Width(); }
+    float QueenHeight() const override { return queen_.Height(); }
+    void SetQueenLeft(float left) override { queen_.SetLeft(left); }
+    void SetQueenTop(float top) override { queen_.SetTop(top); }
+    float WindowWidth() const override;
+    float WindowHeight() const override;
+    void SetDroneLineX(int n, float x1, float x2) override;
+    void SetDroneLineY(int n, float y1, float y2) override;
+
+    const FlightState& State() const { return state_; }
+    const TwipScale& Scale() const { return scale_; }
+    // The drawn elements: the queen's circle, and drone line n (1..10).
+    const QueenCircle& Queen() const { return queen_; }
+    const DroneLine& Drone(int n) const { return drones_[DroneLineIndex(n)]; }
+    bool IsAnimating() const { return MovementTimer.isActive(); }
+    int MovementTimerId() const { return MovementTimer.timerId(); }
+    // Paused, the timer is stopped, so nothing wakes the program; resumed, it starts again
+    // and the flight goes on with the draws it would have had. A failed hive stays stopped.
+    void SetPaused(bool paused);
+    bool IsPaused() const { return paused_; }
+    // For a hive drawn into the whole of a window that has no frame of its own (another
+    // program's window, or one covering the screen): its outer size is then its own size.
+    void SetFrameless(bool frameless) { frameless_ = frameless; }
+    // True once a handler has failed and the program is on its way out.
+    bool HasFailed() const { return failed_; }
+    // Paints every pixel of `dirty`, the background first. Elements reaching out of it are
+    // drawn whole; the painter's clip, or a caller that sends only `dirty`, keeps the rest.
+    void PaintDirty(QPainter& painter, const QRegion& dirty) const;
+
+protected:
+    // Painted on an X11 window directly, the window has no paint engine of its own.
+    QPaintEngine* paintEngine() const override { return nullptr; }
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Form_Load();
+    // The handler boundary: no exception goes on into Qt's event loop.
+    template <typename Handler> void RunHandler(Handler handler) noexcept;
+    void Fail(const QString& what);
+    void FollowScreen();
+    QSize OuterSize() const;
+    // On X11 the canvas paints; where it cannot, Qt's backing store takes over.
+    void PaintOnX11(const QRegion& dirty);
+    void PaintThroughQt();
+    // During a tick the elements' repaint requests are gathered, and painted after it.
+    void Repaint(const QRect& area) override;
+    void RepaintGathered();
+
+    RandomSource& random_;
+    FaultReport report_;
+    FlightState state_;
+    TwipScale scale_;
+    QueenCircle queen_;
+    std::array<DroneLine, kDroneCount + 1> drones_; // by drone number; 0 is never shown
+    QBasicTimer MovementTimer;
+    bool shown_ = false;
+    bool failed_ = false;
+    bool paused_ = false;
+    bool frameless_ = false;
+    QMetaObject::Connection dpi_watch_;
+    std::unique_ptr<X11Canvas> x11_; // on X11: paints the window itself
+    bool gathering_ = false;
+    std::vector<QRect> gathered_;
+};
+
+} // namespace drelk::window

@@ -1,0 +1,188 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+#include "window/show_mode.h"
+
+#include "window/exit_status.h"
+#include "window/hive/hive.h"
+#include "window/hive/hive_keys.h"
+#include "window/program_end.h"
+#include "window/user_message.h"
+#include "window/x11/foreign_window.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
+#include <limits>
+
+namespace drelk::window {
+namespace {
+
+const QString kFullScreen = QStringLiteral("fullscreen");
+const QString kRoot = QStringLiteral("root");
+const QString kWindowId = QStringLiteral("window-id");
+
+int Complain(const QString& message, int status)
+{
+    TellUser(message);
+    return status;
+}
+
+// The root window's stand-in: a window of our own covering the whole screen (all monitors),
+// left alone by the window manager and kept beneath every other window, as the root is.
+void CoverScreen(Hive& hive)
+{
+    hive.setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
+                        Qt::WindowStaysOnBottomHint);
+    hive.SetFrameless(true);
+    QScreen* screen = hive.screen();
+    hive.setGeometry(screen->virtualGeometry());
+    QObject::connect(screen, &QScreen::virtualGeometryChanged, &hive,
+                     [&hive](const QRect& area) { hive.setGeometry(area); });
+    hive.show();
+    hive.lower();
+}
+
+} // namespace
+
+std::optional<std::uint32_t> ParseWindowId(const QString& text)
+{
+    bool ok = false;
+    const bool hex = text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive);
+    // Digits only: toULongLong alone would also take signs, spaces and octal.
+    const QString digits = hex ? text.mid(2) : text;
+    const QChar* bad = std::find_if(digits.begin(), digits.end(), [hex](QChar c) {
+        return !(c.isDigit() || (hex && QStringLiteral("abcdefABCDEF").contains(c)));
+    });
+    if (digits.isEmpty() || digits.size() > 16 || bad != digits.end()) {
+        return std::nullopt;
+    }
+    const qulonglong id = digits.toULongLong(&ok, hex ? 16 : 10);
+    if (!ok || id == 0 || id > std::numeric_limits<std::uint32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(id);
+}
+
+void AddShowModeOptions(QCommandLineParser& parser)
+{
+    parser.addOption(QCommandLineOption(
+        kFullScreen, QCoreApplication::translate("ShowMode", "Start in full screen.")));
+    parser.addOption(QCommandLineOption(
+        kRoot,
+        QCoreApplication::translate(
+            "ShowMode", "Fill the window named by the XSCREENSAVER_WINDOW environment variable, as "
+                        "screensavers do, or else the whole screen (X11 only).")));
+    parser.addOption(QCommandLineOption(
+        kWindowId,
+        QCoreApplication::translate(
+            "ShowMode",
+            "Fill the existing X window <id>, hexadecimal 0x... or decimal (X11 only)."),
+        QStringLiteral("id")));
+}
+
+std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode)
+{
+    // Screensaver settings preview a program by adding --window-id to its usual command
+    // line, --root included: the window given wins.
+    if (parser.isSet(kFullScreen) && (parser.isSet(kRoot) || parser.isSet(kWindowId))) {
+        return Complain(QCoreApplication::translate(
+                            "ShowMode", "--fullscreen cannot be used with --root or --window-id"),
+                        kExitUsage);
+    }
+    if (parser.isSet(kFullScreen)) {
+        mode.place = ShowMode::Place::FullScreen;
+    } else if (parser.isSet(kWindowId)) {
+        mode.place = ShowMode::Place::WindowId;
+        const QString text = parser.value(kWindowId);
+        mode.window = ParseWindowId(text);
+        if (!mode.window) {
+            return Complain(
+                QCoreApplication::translate(
+                    "ShowMode", "--window-id '%1' is not an X window id (0x... or decimal)")
+                    .arg(text),
+                kExitUsage);
+        }
+    } else if (parser.isSet(kRoot)) {
+        mode.place = ShowMode::Place::Root;
+        const QString text = qEnvironmentVariable("XSCREENSAVER_WINDOW");
+        if (!text.isEmpty()) {
+            mode.window = ParseWindowId(text);
+            if (!mode.window) {
+                return Complain(
+                    QCoreApplication::translate(
+                        "ShowMode",
+                        "XSCREENSAVER_WINDOW is '%1', not an X window id (0x... or decimal)")
+                        .arg(text),
+                    kExitUsage);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+FaultReport FaultReportFor(const ShowMode& mode)
+{
+    FaultReport report;
+    const bool for_screensaver =
+        mode.place == ShowMode::Place::Root || mode.place == ShowMode::Place::WindowId;
+    report.tell = [for_screensaver](QWidget* parent, const QString& message) {
+        TellUser(message);
+        if (!for_screensaver) {
+            QMessageBox::critical(parent, QCoreApplication::translate("FaultReport", "The Drelk"),
+                                  message);
+        }
+    };
+    report.end = [] { EndProgram(kExitFlightFault); };
+    return report;
+}
+
+std::optional<int> ShowHive(Hive& hive, const ShowMode& mode)
+{
+    // The keys belong to the hive's own window; drawn into another, it never has the focus.
+    switch (mode.place) {
+    case ShowMode::Place::Window:
+        new HiveKeys(hive);
+        hive.show();
+        return std::nullopt;
+    case ShowMode::Place::FullScreen:
+        new HiveKeys(hive);
+        hive.showFullScreen();
+        return std::nullopt;
+    case ShowMode::Place::Root:
+    case ShowMode::Place::WindowId:
+        break;
+    }
+    const QString option = mode.place == ShowMode::Place::Root ? QStringLiteral("--root")
+                                                               : QStringLiteral("--window-id");
+    if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
+        return Complain(
+            QCoreApplication::translate("ShowMode", "%1 needs an X11 display, and this one is %2")
+                .arg(option, QGuiApplication::platformName()),
+            kExitNoWindow);
+    }
+    if (!mode.window || IsRootWindow(*mode.window)) {
+        CoverScreen(hive);
+        return std::nullopt;
+    }
+    hive.SetFrameless(true);
+    QString why;
+    const ForeignWindow* host = ForeignWindow::Embed(hive, *mode.window, why);
+    if (!host) {
+        return Complain(why, kExitNoWindow);
+    }
+    QObject::connect(host, &ForeignWindow::Gone, &hive, [&hive, id = host->Id()] {
+        hive.SetPaused(true);
+        TellUser(QCoreApplication::translate(
+                     "ShowMode", "the X window 0x%1 that the hive was drawn into has gone")
+                     .arg(id, 0, 16));
+        EndProgram(kExitNoWindow);
+    });
+    return std::nullopt;
+}
+
+} // namespace drelk::window

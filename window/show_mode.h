@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "window/hive/fault_report.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class QCommandLineParser;
+
+namespace drelk::window {
+
+class Hive;
+
+// Where the hive is shown: its own window (as designed, or full screen), or, as a
+// screensaver does, the whole of an X window it is given or the whole screen.
+struct ShowMode {
+    enum class Place { Window, FullScreen, Root, WindowId };
+    Place place = Place::Window;
+    // The X window to draw into (--window-id, or --root with XSCREENSAVER_WINDOW set).
+    std::optional<std::uint32_t> window;
+};
+
+// An X window id as the screensaver daemons write them: hexadecimal "0x..." or decimal.
+std::optional<std::uint32_t> ParseWindowId(const QString& text);
+
+// The options --fullscreen, --root and --window-id ID.
+void AddShowModeOptions(QCommandLineParser& parser);
+
+// Reads those options (and, for --root, XSCREENSAVER_WINDOW) into `mode`. A mistake is
+// told in one line on standard error and its exit status returned.
+std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode);
+
+// How a failed flight is reported: one line on standard error, then a modal message box
+// titled "The Drelk" in the hive's own window; the line alone where it draws for a
+// screensaver, which holds the keyboard and the mouse, so that no box could ever be closed.
+// Then the program ends with kExitFlightFault.
+FaultReport FaultReportFor(const ShowMode& mode);
+
+// Shows the hive as `mode` says: in its own window, which then answers its keys (HiveKeys),
+// or in a window it is given, whose end ends the program with kExitNoWindow. Needs the
+// application object; for the screensaver's places also an X11 display. A failure is told in
+// one line on standard error and its exit status returned.
+std::optional<int> ShowHive(Hive& hive, const ShowMode& mode);
+
+} // namespace drelk::window
