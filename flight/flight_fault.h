@@ -16,7 +16,4 @@ public:
     explicit FlightFault(const std::string& message) : std::runtime_error(message) {}
 };
 
-// The exit status of a program ended by a FlightFault, the window and the simulator alike.
-inline constexpr int kExitFlightFault = 3;
-
 } // namespace drelk

@@ -6,23 +6,24 @@
 #include "flight/flight_fault.h"
 #include "simulator/bad_input.h"
 #include "simulator/draw_file.h"
+#include "simulator/exit_status.h"
 #include "simulator/printable_text.h"
 #include "simulator/sim_options.h"
 #include "simulator/simulation.h"
 #include "simulator/stop_signals.h"
+#include "simulator/stoppable_input.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
+#include <istream>
 #include <vector>
 
 namespace {
-
-constexpr int kExitWriteFailed = 1;
-constexpr int kExitBadInput = 2;
 
 int Fail(const char* kind, const char* message, int status)
 {
@@ -31,20 +32,36 @@ int Fail(const char* kind, const char* message, int status)
     return status;
 }
 
+// Runs on the draws read from `fd`, which may be a pipe or a terminal that keeps the run
+// waiting: a stop signal ends the wait at once.
+void RunFromDescriptor(const drelk::sim::SimOptions& options, int fd, const std::string& name)
+{
+    using namespace drelk::sim;
+    StoppableInput input(fd);
+    std::istream in(&input);
+    DrawFileRandom draws(in, name);
+    RunSimulation(options, draws, stdout);
+}
+
 void RunFromFile(const drelk::sim::SimOptions& options, const std::string& path)
 {
     using namespace drelk::sim;
-    // A directory opens as a stream and fails only when read: say so up front.
+    // A directory opens and fails only when read: say so up front.
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) {
         throw BadInput("--draws: cannot read " + Quoted(path) + ": " + std::strerror(EISDIR));
     }
-    std::ifstream file(path);
-    if (!file) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         throw BadInput("--draws: cannot read " + Quoted(path) + ": " + std::strerror(errno));
     }
-    DrawFileRandom draws(file, path);
-    RunSimulation(options, draws, stdout);
+    try {
+        RunFromDescriptor(options, fd, path);
+    } catch (...) {
+        close(fd);
+        throw;
+    }
+    close(fd);
 }
 
 } // namespace
@@ -60,17 +77,16 @@ int main(int argc, char** argv)
         switch (options.action) {
         case SimAction::PrintHelp:
             std::fputs(SimUsage().data(), stdout);
-            return 0;
+            return kExitDone;
         case SimAction::PrintVersion:
             std::fputs("drelk-sim (Drelk) " DRELK_VERSION_TEXT "\n", stdout);
-            return 0;
+            return kExitDone;
         case SimAction::Run:
             break;
         }
         CatchStopSignals();
         if (options.draws_path && *options.draws_path == "-") {
-            DrawFileRandom draws(std::cin, "standard input");
-            RunSimulation(options, draws, stdout);
+            RunFromDescriptor(options, STDIN_FILENO, "standard input");
         } else if (options.draws_path) {
             RunFromFile(options, *options.draws_path);
         } else {
@@ -100,7 +116,7 @@ int main(int argc, char** argv)
         return Fail("cannot write the output: ", std::strerror(errno), kExitWriteFailed);
     }
     if (const int signal = StopSignal(); signal != 0) {
-        return 128 + signal;
+        DieOfStopSignal(signal);
     }
-    return 0;
+    return kExitDone;
 }

@@ -89,8 +89,9 @@ std::string_view SimUsage()
            "  --version         print the version and exit\n"
            "An option's value may also follow an equals sign: --ticks=600.\n"
            "Exit status: 0 done; 1 the output could not be written; 2 bad input;\n"
-           "3 a fault of the flight rules; 128+S stopped by signal S (130 SIGINT,\n"
-           "143 SIGTERM, 129 SIGHUP), every row computed until then written whole.\n";
+           "3 a fault of the flight rules. Stopped by SIGINT, SIGTERM or SIGHUP, it writes\n"
+           "every row computed until then whole and dies of the signal (a shell shows\n"
+           "128+S: 130, 143, 129).\n";
 }
 
 namespace {

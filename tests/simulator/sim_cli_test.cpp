@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -129,60 +130,95 @@ TEST(SimCli, RealsArePlainDecimalsThatReadBackAsTheSameFloats)
 
 namespace {
 
-// Starts a long run writing into a pipe that nobody reads, so that it soon waits in a write,
-// sends it `signal`, and only then reads what it wrote. Returns the wait status.
-int StopWhileOutputStalls(int signal, const char* every, Outcome& outcome)
+// How a run ended that was sent a signal half a second in.
+struct Stopped {
+    int wait_status = 0;
+    bool ended_at_once = false; // within two seconds of the signal
+    Outcome outcome;
+};
+
+// Starts drelk-sim with `args`, its output going into a pipe that nobody reads until the
+// signal has been sent (so that a long run soon waits in a write) and its input a pipe that
+// nobody writes to (so that a run on "--draws -" waits for its first draw).
+Stopped StopRun(int signal, const std::vector<const char*>& args)
 {
-    int pipe_ends[2];
-    if (pipe(pipe_ends) != 0) {
+    Stopped stopped;
+    int out[2], in[2];
+    if (pipe(out) != 0 || pipe(in) != 0) {
         ADD_FAILURE() << "no pipe";
-        return -1;
+        return stopped;
     }
-    const std::string err_path = testing::TempDir() + "drelk_sim_stalled.err";
+    const std::string err_path = testing::TempDir() + "drelk_sim_stopped.err";
+    std::vector<char*> argv{const_cast<char*>(DRELK_SIM_PATH)};
+    for (const char* arg : args) {
+        argv.push_back(const_cast<char*>(arg));
+    }
+    argv.push_back(nullptr);
     const pid_t child = fork();
     if (child == 0) {
-        dup2(pipe_ends[1], STDOUT_FILENO);
-        close(pipe_ends[0]);
-        close(pipe_ends[1]);
+        dup2(out[1], STDOUT_FILENO);
+        dup2(in[0], STDIN_FILENO);
+        for (const int end : {out[0], out[1], in[0], in[1]}) {
+            close(end);
+        }
         if (!std::freopen(err_path.c_str(), "w", stderr)) {
             _exit(126);
         }
-        execl(DRELK_SIM_PATH, DRELK_SIM_PATH, "--seed", "5", "--ticks", "100000000", "--every",
-              every, static_cast<char*>(nullptr));
+        execv(DRELK_SIM_PATH, argv.data());
         _exit(127);
     }
-    close(pipe_ends[1]);
+    close(out[1]);
+    close(in[0]);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     kill(child, signal);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    char buffer[65536];
-    for (ssize_t n; (n = read(pipe_ends[0], buffer, sizeof buffer)) > 0;) {
-        outcome.out.append(buffer, static_cast<std::size_t>(n));
+    const auto drain = [&] {
+        char buffer[65536];
+        for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) {
+            stopped.outcome.out.append(buffer, static_cast<std::size_t>(n));
+        }
+    };
+    fcntl(out[0], F_SETFL, O_NONBLOCK);
+    for (int waited = 0; waited < 200 && !stopped.ended_at_once; ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        drain();
+        stopped.ended_at_once = waitpid(child, &stopped.wait_status, WNOHANG) == child;
     }
-    close(pipe_ends[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    outcome.err = drelk::tests::ReadAll(err_path);
-    return status;
+    close(in[1]); // a run still waiting for draws now sees their end
+    fcntl(out[0], F_SETFL, 0);
+    drain();
+    close(out[0]);
+    if (!stopped.ended_at_once) {
+        waitpid(child, &stopped.wait_status, 0);
+    }
+    stopped.outcome.err = drelk::tests::ReadAll(err_path);
+    return stopped;
 }
 
 } // namespace
 
-// Each of the three signals stops a run with every row it printed whole, and the status
-// 128 + the signal; before, rows were cut mid-line or, with a wide --every, all lost. A
-// signal that comes while the output is stalled waits for the write to finish.
-TEST(SimCli, StopSignalsLeaveWholeRowsAndTheConventionalStatus)
+// Each of the three signals stops a run with every row it printed whole, then the program
+// dies of it; before, rows were cut mid-line or, with a wide --every, all lost. A signal
+// that comes while the output is stalled waits for the write to finish; one that comes
+// while the run waits for draws stops it at once.
+TEST(SimCli, StopSignalsLeaveWholeRowsAndKillTheProgram)
 {
-    for (const auto& [signal, every] :
-         {std::pair{SIGINT, "1"}, {SIGTERM, "1000000"}, {SIGHUP, "1"}}) {
+    const std::vector<const char*> long_run{"--seed", "5", "--ticks", "100000000"};
+    for (const auto& [signal, args] :
+         {std::pair{SIGINT, long_run},
+          {SIGTERM, {"--seed", "5", "--ticks", "100000000", "--every", "1000000"}},
+          {SIGHUP, long_run},
+          {SIGINT, {"--draws", "-"}}}) {
         SCOPED_TRACE(signal);
-        Outcome run;
-        const int status = StopWhileOutputStalls(signal, every, run);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + signal) << run.err;
-        EXPECT_EQ(run.err, "");
-        const auto lines = Lines(run.out);
-        ASSERT_GE(lines.size(), 2u); // at least the header and the scatter
-        EXPECT_EQ(run.out.back(), '\n');
+        const Stopped run = StopRun(signal, args);
+        EXPECT_TRUE(run.ended_at_once);
+        // Dead of the signal, as a shell expects; a status of 128 + N would tell a shell
+        // that the program handled it, and a loop around it would go on.
+        EXPECT_TRUE(WIFSIGNALED(run.wait_status) && WTERMSIG(run.wait_status) == signal)
+            << run.wait_status << run.outcome.err;
+        EXPECT_EQ(run.outcome.err, "");
+        const auto lines = Lines(run.outcome.out);
+        ASSERT_GE(lines.size(), 1u); // at least the header
+        EXPECT_EQ(run.outcome.out.back(), '\n');
         for (const auto& line : lines) {
             ASSERT_EQ(Fields(line).size(), 84u) << line;
         }
