@@ -86,7 +86,7 @@ std::string_view SimUsage()
            "  --draws FILE      take the random draws from FILE ('-': standard input),\n"
            "                    one number per line, each 0 <= r < 1 as a float\n"
            "  -h, --help        print this help and exit\n"
-           "  --version         print the version and exit\n"
+           "  -v, --version     print the version and exit\n"
            "An option's value may also follow an equals sign: --ticks=600.\n"
            "Exit status: 0 done; 1 the output could not be written; 2 bad input;\n"
            "3 a fault of the flight rules. Stopped by SIGINT, SIGTERM or SIGHUP, it writes\n"
@@ -186,7 +186,7 @@ SimOptions ParseSimOptions(std::span<const std::string_view> args)
             answer = SimAction::PrintHelp;
             continue;
         }
-        if (arg == "--version") {
+        if (arg == "--version" || arg == "-v") {
             answer = answer.value_or(SimAction::PrintVersion);
             continue;
         }

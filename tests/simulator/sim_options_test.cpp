@@ -60,6 +60,7 @@ TEST(SimOptions, ReadsEveryOption)
     EXPECT_EQ(*Parse({"--draws", "-"}).draws_path, "-");
     EXPECT_EQ(Parse({"--help"}).action, SimAction::PrintHelp);
     EXPECT_EQ(Parse({"--version"}).action, SimAction::PrintVersion);
+    EXPECT_EQ(Parse({"-v"}).action, SimAction::PrintVersion); // as drelk -v
 
     // GNU style: a value after '=' reads as the next argument does.
     const SimOptions joined = Parse(
