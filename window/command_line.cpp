@@ -10,8 +10,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <limits>
 
 namespace drelk::window {
 namespace {
@@ -90,7 +92,24 @@ void AddProgramOptions(QCommandLineParser& parser)
     parser.addOption(
         {{QStringLiteral("v"), QStringLiteral("version")},
          QCoreApplication::translate("QCommandLineParser", "Displays version information.")});
+    parser.addOption({QStringLiteral("seed"),
+                      QCoreApplication::translate(
+                          "drelk::window::CommandLine",
+                          "Fly the flight of drelk-sim --seed <S>, S a whole number, instead "
+                          "of a new one each time."),
+                      QStringLiteral("S")});
     AddShowModeOptions(parser);
+}
+
+// A seed as drelk-sim takes it: a whole number that fits in 64 bits, in decimal.
+std::optional<std::uint64_t> ParseSeed(const QString& text)
+{
+    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    bool ok = false;
+    const qulonglong seed = digits ? text.toULongLong(&ok) : 0;
+    return ok ? std::optional<std::uint64_t>(seed) : std::nullopt;
 }
 
 // Qt's options: hidden from --help, shown by --help-all.
@@ -245,6 +264,18 @@ CommandLine ReadCommandLine(int argc, char** argv)
                 {}};
     }
     DrelkOptions options = ReadOptions(parser);
+    if (parser.isSet(QStringLiteral("seed"))) {
+        const QString text = parser.value(QStringLiteral("seed"));
+        options.seed = ParseSeed(text);
+        if (!options.seed) {
+            return {
+                Refuse(QCoreApplication::translate("drelk::window::CommandLine",
+                                                   "--seed %1 is not a whole number from 0 to %2")
+                           .arg(Shown(text))
+                           .arg(std::numeric_limits<std::uint64_t>::max())),
+                {}};
+        }
+    }
     if (const auto status = ReadShowMode(parser, options.show)) {
         return {status, {}};
     }

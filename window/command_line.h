@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -24,6 +25,8 @@ struct DrelkOptions {
     QString platform; // the value of -platform, if given
     QString display;  // the value of -display, if given
     ShowMode show;    // where the hive is shown: --fullscreen, --root, --window-id
+    // --seed: the flight's generator takes this seed instead of the clock's.
+    std::optional<std::uint64_t> seed;
 };
 
 // Either the options to run with, or the exit status of a command line that has already

@@ -38,8 +38,8 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] { EndProgram(kExitOk); });
 
-    MersenneRandom random;
-    Hive hive(random, FaultReportFor(command.options.show));
+    MersenneRandom random(command.options.seed);
+    Hive hive(random, FaultReportFor(command.options.show), FilledSize(command.options.show));
     // A failed start-up scatter has already been reported and has asked to end.
     if (!hive.HasFailed()) {
         if (const auto status = ShowHive(hive, command.options.show)) {

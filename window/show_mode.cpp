@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPalette>
 #include <QScreen>
 
 #include <algorithm>
@@ -46,6 +47,23 @@ void CoverScreen(Hive& hive)
     hive.show();
     hive.lower();
 }
+
+// A screensaver is dark, at night too: white lines and outline on black.
+void DarkenForScreensaver(Hive& hive)
+{
+    QPalette palette = hive.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    hive.setPalette(palette);
+}
+
+bool ForScreensaver(const ShowMode& mode)
+{
+    return mode.place == ShowMode::Place::Root || mode.place == ShowMode::Place::WindowId;
+}
+
+// Whether the hive covers the whole screen rather than a window it is given.
+bool CoversScreen(const ShowMode& mode) { return !mode.window || IsRootWindow(*mode.window); }
 
 } // namespace
 
@@ -125,11 +143,30 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
     return std::nullopt;
 }
 
+QSize FilledSize(const ShowMode& mode)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (mode.place == ShowMode::Place::Window || !screen) {
+        return {};
+    }
+    if (mode.place == ShowMode::Place::FullScreen) {
+        return screen->geometry().size();
+    }
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return {};
+    }
+    if (CoversScreen(mode)) {
+        return screen->virtualGeometry().size();
+    }
+    // The X server speaks in device pixels, the hive in device-independent ones.
+    const std::optional<QSize> size = XWindowSize(*mode.window);
+    return size ? (QSizeF(*size) / screen->devicePixelRatio()).toSize() : QSize();
+}
+
 FaultReport FaultReportFor(const ShowMode& mode)
 {
     FaultReport report;
-    const bool for_screensaver =
-        mode.place == ShowMode::Place::Root || mode.place == ShowMode::Place::WindowId;
+    const bool for_screensaver = ForScreensaver(mode);
     report.tell = [for_screensaver](QWidget* parent, const QString& message) {
         TellUser(message);
         if (!for_screensaver) {
@@ -165,7 +202,8 @@ std::optional<int> ShowHive(Hive& hive, const ShowMode& mode)
                 .arg(option, QGuiApplication::platformName()),
             kExitNoWindow);
     }
-    if (!mode.window || IsRootWindow(*mode.window)) {
+    DarkenForScreensaver(hive);
+    if (CoversScreen(mode)) {
         CoverScreen(hive);
         return std::nullopt;
     }

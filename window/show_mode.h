@@ -4,6 +4,7 @@
 
 #include "window/hive/fault_report.h"
 
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -33,6 +34,12 @@ void AddShowModeOptions(QCommandLineParser& parser);
 // Reads those options (and, for --root, XSCREENSAVER_WINDOW) into `mode`. A mistake is
 // told in one line on standard error and its exit status returned.
 std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode);
+
+// The size, in device-independent pixels, of what the hive will fill in `mode` when that is
+// known before it is shown: the screen in full screen, and for a screensaver the whole
+// screen or the window it is given. Empty for the hive's own window, and where it is not
+// known. Needs the application object.
+QSize FilledSize(const ShowMode& mode);
 
 // How a failed flight is reported: one line on standard error, then a modal message box
 // titled "The Drelk" in the hive's own window; the line alone where it draws for a

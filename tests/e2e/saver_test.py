@@ -87,16 +87,19 @@ def wait_filled(session, parent, width, height):
 
 
 def sees_hive(session, window="root", timeout=10.0):
-    """The queen's disc and drone strokes in a shot of the window, within `timeout` s. In a
-    small window some drones start outside it, and those near the queen may touch her."""
+    """The queen's disc and white drone strokes on black, as screensavers are dark, in a shot
+    of the window within `timeout` s. Those near the queen may touch her."""
     deadline, why = time.monotonic() + timeout, ""
     while time.monotonic() < deadline:
         image = screen_image.grab(session, window)
         disc, why = screen_image.queen_disc(image, QUEEN_DIAMETER)
-        strokes = screen_image.line_strokes(image, DRONE_PEN_WIDTH, *DRONE_STROKE_LENGTH)
-        if disc and strokes:
+        strokes = screen_image.line_strokes(image, DRONE_PEN_WIDTH, *DRONE_STROKE_LENGTH,
+                                            light=True)
+        black = image.data.count(b"\0\0\0") * 3 / len(image.data)
+        if disc and strokes and black > 0.9:
             return image
-        why = why or "no drone strokes"
+        why = why or ("no white drone strokes" if not strokes
+                      else f"only {black:.0%} of the picture is black")
         time.sleep(0.2)
     raise AssertionError(f"no hive seen in window {window}: {why}")
 

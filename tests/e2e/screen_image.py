@@ -183,6 +183,14 @@ def dark_blobs(image, threshold=128):
     return sorted(blobs, key=lambda b: b.area, reverse=True)
 
 
+def light_blobs(image, threshold=200):
+    """Groups of light pixels (white strokes on a dark screensaver; the queen's fill is
+    darker than the threshold), largest first."""
+    light = [i for i, v in enumerate(image.luminance()) if v > threshold]
+    blobs = [Blob(g, image.width) for g in _components(light, image.width)]
+    return sorted(blobs, key=lambda b: b.area, reverse=True)
+
+
 def queen_disc(image, diameter, tolerance=4):
     """The queen: the largest group of fill-coloured pixels, if it is a round disc of about
     the given outer diameter (the outline takes a pixel off each side). Returns (blob, why not)."""
@@ -217,7 +225,9 @@ def outline_darkness(image, disc):
     return hits / 36
 
 
-def line_strokes(image, width, min_length, max_length):
-    """Dark groups shaped like a single straight stroke of about the given pen width."""
-    return [b for b in dark_blobs(image)
+def line_strokes(image, width, min_length, max_length, light=False):
+    """Dark (or light) groups shaped like a single straight stroke of about the given pen
+    width."""
+    blobs = light_blobs(image) if light else dark_blobs(image)
+    return [b for b in blobs
             if abs(b.thickness - width) <= 1.2 and min_length <= b.length <= max_length]

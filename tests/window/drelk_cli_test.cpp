@@ -141,6 +141,7 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root", 1,
               "XSCREENSAVER_WINDOW is '0xzz'"},
              {no_display + drelk + " --root --fullscreen", 1, "--fullscreen cannot be used"},
+             {no_display + drelk + " --seed -1", 1, "--seed '-1' is not a whole number"},
              // The window given wins over --root, whatever XSCREENSAVER_WINDOW says.
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root --window-id 0x", 1,
               "--window-id '0x' is not"},

@@ -10,19 +10,13 @@
 #include <QRectF>
 
 namespace drelk::window {
-namespace {
 
 // Round caps reach half the pen beyond each end in every direction, so the paint bounds
-// stay the line's box widened by half the pen, however the line is turned. Made once and
-// shared by all ten lines.
-const QPen& LinePen()
+// stay the line's box widened by half the pen, however the line is turned.
+QPen DroneLine::Pen(const QColor& ink)
 {
-    static const QPen pen(Qt::black, DroneLine::kPenWidth, Qt::SolidLine, Qt::RoundCap,
-                          Qt::RoundJoin);
-    return pen;
+    return {ink, kPenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin};
 }
-
-} // namespace
 
 void DroneLine::SetX(float x1, float x2) { MoveTo(x1, y1_, x2, y2_); }
 
@@ -54,9 +48,9 @@ QRect DroneLine::ComputeBounds() const
     return PaintReach(QRectF(line.p1(), line.p2()), kPenWidth);
 }
 
-void DroneLine::Paint(QPainter& painter) const
+void DroneLine::Paint(QPainter& painter, const QPen& pen) const
 {
-    painter.setPen(LinePen());
+    painter.setPen(pen);
     painter.drawLine(PixelLine());
 }
 

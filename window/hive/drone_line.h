@@ -7,15 +7,17 @@
 #include "window/hive/twip_scale.h"
 
 #include <QLineF>
+#include <QPen>
 #include <QRect>
 
+class QColor;
 class QPainter;
 
 namespace drelk::window {
 
-// One drone: a line 5 device-independent pixels wide, in the default black, from its head
-// (X1, Y1) to its tail (X2, Y2). The ends are kept in twips exactly as set; each change
-// asks the window to repaint where the line was and where it is now.
+// One drone: a line 5 device-independent pixels wide with round ends, from its head
+// (X1, Y1) to its tail (X2, Y2), in the window's ink. The ends are kept in twips exactly as set;
+// each change asks the window to repaint where the line was and where it is now.
 class DroneLine {
 public:
     static constexpr double kPenWidth = 5.0;
@@ -35,7 +37,9 @@ public:
     // After the window's scale has changed.
     void RecomputeBounds() { bounds_ = ComputeBounds(); }
 
-    void Paint(QPainter& painter) const;
+    // The pen of every line, in `ink`: made once per ink and shared by all ten.
+    static QPen Pen(const QColor& ink);
+    void Paint(QPainter& painter, const QPen& pen) const;
 
 private:
     void MoveTo(float x1, float y1, float x2, float y2);

@@ -42,10 +42,10 @@ TwipScale ScreenScale(const QScreen* screen)
 
 } // namespace
 
-Hive::Hive(RandomSource& random, FaultReport report, QWidget* parent)
+Hive::Hive(RandomSource& random, FaultReport report, QSize fills, QWidget* parent)
     : QWidget(parent), random_(random), report_(std::move(report)), scale_(ScreenScale(screen())),
       queen_(*this, scale_),
-      drones_(MakeLines(*this, scale_, std::make_index_sequence<kDroneCount + 1>()))
+      drones_(MakeLines(*this, scale_, std::make_index_sequence<kDroneCount + 1>())), fills_(fills)
 {
     setWindowTitle(tr("The Drelk"));
     // Every dirty pixel is painted here, background first, so Qt need not clear it.
@@ -62,6 +62,7 @@ Hive::Hive(RandomSource& random, FaultReport report, QWidget* parent)
         qCDebug(lcPaint) << "painting through Qt's backing store: the display is not X11";
     }
     resize(DesignedClientPixels(scale_));
+    FollowPalette();
 
     SetPaused(false); // the timer runs from creation, as before the first show
     RunHandler([this] { Form_Load(); });
@@ -84,17 +85,24 @@ void Hive::SetPaused(bool paused)
 }
 
 // The outer size, in twips, is the window manager's frame once the window has been shown.
-// Before that there is no frame yet, and the window counts as its designed client size:
-// that is the size the start-up scatter spreads the drones over.
+// Before that there is no frame yet, and the window counts as its designed client size, or
+// as what it will fill: that is the size the start-up scatter spreads the drones over.
 float Hive::WindowWidth() const
 {
-    return shown_ ? scale_.XToTwips(OuterSize().width()) : static_cast<float>(kDesignedOuterWidth);
+    if (shown_) {
+        return scale_.XToTwips(OuterSize().width());
+    }
+    return fills_.isEmpty() ? static_cast<float>(kDesignedOuterWidth)
+                            : scale_.XToTwips(fills_.width());
 }
 
 float Hive::WindowHeight() const
 {
-    return shown_ ? scale_.YToTwips(OuterSize().height())
-                  : static_cast<float>(kDesignedOuterHeight);
+    if (shown_) {
+        return scale_.YToTwips(OuterSize().height());
+    }
+    return fills_.isEmpty() ? static_cast<float>(kDesignedOuterHeight)
+                            : scale_.YToTwips(fills_.height());
 }
 
 // Full screen takes the frame away too; the window manager's frame may be reported late.
@@ -138,11 +146,11 @@ void Hive::PaintDirty(QPainter& painter, const QRegion& dirty) const
     for (const int n : kLinePaintOrder) {
         const DroneLine& line = drones_[static_cast<std::size_t>(n)];
         if (dirty.intersects(line.PaintBounds())) {
-            line.Paint(painter);
+            line.Paint(painter, line_pen_);
         }
     }
     if (dirty.intersects(queen_.PaintBounds())) {
-        queen_.Paint(painter);
+        queen_.Paint(painter, outline_pen_);
     }
 }
 
@@ -193,6 +201,22 @@ void Hive::RepaintGathered()
     } else {
         repaint(dirty);
     }
+}
+
+void Hive::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        FollowPalette();
+        update();
+    }
+}
+
+void Hive::FollowPalette()
+{
+    const QColor ink = palette().color(QPalette::WindowText);
+    line_pen_ = DroneLine::Pen(ink);
+    outline_pen_ = QueenCircle::OutlinePen(ink);
 }
 
 void Hive::showEvent(QShowEvent* event)

@@ -34,7 +34,10 @@ public:
     static constexpr int kTickMilliseconds = 100;
 
     // `random` must outlive the window: the scatter seeds it, the ticks draw from it.
-    Hive(RandomSource& random, FaultReport report, QWidget* parent = nullptr);
+    // `fills`, in device-independent pixels, is the size of what the hive will fill when
+    // that is known before it shows (a screen, another program's window): the scatter then
+    // spreads the drones over it instead of over the designed window.
+    Hive(RandomSource& random, FaultReport report, QSize fills = {}, QWidget* parent = nullptr);
     ~Hive() override;
 
     float QueenLeft() const override { return queen_.Left(); }
@@ -72,6 +75,7 @@ protected:
     // Painted on an X11 window directly, the window has no paint engine of its own.
     QPaintEngine* paintEngine() const override { return nullptr; }
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -81,6 +85,8 @@ private:
     template <typename Handler> void RunHandler(Handler handler) noexcept;
     void Fail(const QString& what);
     void FollowScreen();
+    // The lines and the queen's outline are drawn in the palette's window text colour.
+    void FollowPalette();
     QSize OuterSize() const;
     // On X11 the canvas paints; where it cannot, Qt's backing store takes over.
     void PaintOnX11(const QRegion& dirty);
@@ -95,6 +101,9 @@ private:
     TwipScale scale_;
     QueenCircle queen_;
     std::array<DroneLine, kDroneCount + 1> drones_; // by drone number; 0 is never shown
+    QPen line_pen_;
+    QPen outline_pen_;
+    QSize fills_;
     QBasicTimer MovementTimer;
     bool shown_ = false;
     bool failed_ = false;

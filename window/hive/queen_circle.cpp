@@ -16,13 +16,7 @@
 namespace drelk::window {
 namespace {
 
-// Made once, so painting shares them instead of building a pen and a brush every time.
-const QPen& OutlinePen()
-{
-    static const QPen pen; // Qt's default: solid black, 1 pixel
-    return pen;
-}
-
+// Made once, so painting shares it instead of building a brush every time.
 const QBrush& FillBrush()
 {
     static const QBrush brush(QColor(128, 128, 255));
@@ -64,11 +58,18 @@ QRectF QueenCircle::CircleRect() const
             scale_->YToPixels(diameter)};
 }
 
-QRect QueenCircle::ComputeBounds() const { return PaintReach(CircleRect(), OutlinePen().widthF()); }
-
-void QueenCircle::Paint(QPainter& painter) const
+QPen QueenCircle::OutlinePen(const QColor& ink)
 {
-    painter.setPen(OutlinePen());
+    QPen pen; // Qt's default: solid, 1 pixel
+    pen.setColor(ink);
+    return pen;
+}
+
+QRect QueenCircle::ComputeBounds() const { return PaintReach(CircleRect(), QPen().widthF()); }
+
+void QueenCircle::Paint(QPainter& painter, const QPen& outline) const
+{
+    painter.setPen(outline);
     painter.setBrush(FillBrush());
     painter.drawEllipse(CircleRect());
 }

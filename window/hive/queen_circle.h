@@ -6,15 +6,17 @@
 #include "window/hive/repaint_target.h"
 #include "window/hive/twip_scale.h"
 
+#include <QPen>
 #include <QRect>
 #include <QRectF>
 
+class QColor;
 class QPainter;
 
 namespace drelk::window {
 
 // The queen: a circle centred in her box, as wide as the box's smaller side, filled solid
-// in red 128, green 128, blue 255, with Qt's default outline (a 1-pixel black pen). Her box
+// in red 128, green 128, blue 255, with a 1-pixel outline in the window's ink. Her box
 // is kept in twips exactly as set; each change asks the window to repaint where she was
 // and where she is now.
 class QueenCircle {
@@ -34,7 +36,9 @@ public:
     // After the window's scale has changed.
     void RecomputeBounds() { bounds_ = ComputeBounds(); }
 
-    void Paint(QPainter& painter) const;
+    // The outline's pen, in `ink`: Qt's default pen but for its colour.
+    static QPen OutlinePen(const QColor& ink);
+    void Paint(QPainter& painter, const QPen& outline) const;
 
 private:
     void MoveTo(float left, float top);

@@ -47,6 +47,24 @@ bool IsRootWindow(std::uint32_t id)
     return false;
 }
 
+std::optional<QSize> XWindowSize(std::uint32_t id)
+{
+    xcb_connection_t* connection = X11Connection();
+    if (!connection) {
+        return std::nullopt;
+    }
+    xcb_generic_error_t* error = nullptr;
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), &error);
+    std::free(error);
+    if (!geometry) {
+        return std::nullopt;
+    }
+    const QSize size(geometry->width, geometry->height);
+    std::free(geometry);
+    return size;
+}
+
 ForeignWindow::ForeignWindow(QWidget& widget, std::uint32_t id)
     : QObject(&widget), widget_(widget), id_(id)
 {
@@ -73,23 +91,16 @@ ForeignWindow* ForeignWindow::Embed(QWidget& widget, std::uint32_t id, QString& 
     // later change of size, and not its end, can slip in between.
     const std::uint32_t events = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection, id, XCB_CW_EVENT_MASK, &events);
-    xcb_generic_error_t* error = nullptr;
-    xcb_get_geometry_reply_t* geometry =
-        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), &error);
-    std::free(error);
-    if (!geometry) {
+    const std::optional<QSize> size = XWindowSize(id);
+    if (!size) {
         why = tr("there is no X window %1 to draw into").arg(HexId(id));
         return nullptr;
     }
-    const int width = geometry->width;
-    const int height = geometry->height;
-    std::free(geometry);
-
     auto* keeper = new ForeignWindow(widget, id);
     keeper->host_.reset(QWindow::fromWinId(id));
     QCoreApplication::instance()->installNativeEventFilter(keeper);
     const qreal ratio = widget.devicePixelRatioF();
-    PlaceInside(widget, *keeper->host_, QSize(qRound(width / ratio), qRound(height / ratio)));
+    PlaceInside(widget, *keeper->host_, (QSizeF(*size) / ratio).toSize());
     return keeper;
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -21,6 +22,10 @@ void PlaceInside(QWidget& widget, QWindow& host, QSize size);
 
 // True if `id` is the root window of one of the X display's screens.
 bool IsRootWindow(std::uint32_t id);
+
+// The size of X window `id` in device pixels, or nothing if there is no such window (or no
+// X11 display).
+std::optional<QSize> XWindowSize(std::uint32_t id);
 
 // A widget drawn into an X window of another program, such as a screensaver daemon's: Qt
 // wraps that window as a foreign QWindow and the widget's own window becomes its child. Qt

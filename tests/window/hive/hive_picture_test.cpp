@@ -144,10 +144,11 @@ QImage PaintedByHand(const Hive& hive, const std::array<int, kDroneCount>& order
     image.fill(hive.palette().window().color());
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = hive.palette().color(QPalette::WindowText);
     for (const int n : order) {
-        hive.Drone(n).Paint(painter);
+        hive.Drone(n).Paint(painter, window::DroneLine::Pen(ink));
     }
-    hive.Queen().Paint(painter);
+    hive.Queen().Paint(painter, window::QueenCircle::OutlinePen(ink));
     return image;
 }
 

@@ -7,6 +7,8 @@
 #include "flight/designed_layout.h"
 #include "flight/movement_tick.h"
 #include "flight/scatter.h"
+#include "simulator/csv_report.h"
+#include "simulator/simulation.h"
 #include "tests/window/hive/hive_harness.h"
 #include "tests/window/hive/tick_counter.h"
 
@@ -16,6 +18,11 @@
 #include <QObject>
 #include <QTest>
 #include <QTimer>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 using namespace drelk;
 using drelk::PlainScene;
@@ -206,4 +213,55 @@ TEST(HiveWindow, ClosingTheWindowEndsTheEventLoopWithStatusZero)
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(hive.isVisible());
     EXPECT_TRUE(report.told.empty());
+}
+
+// A hive that will fill a screen or another program's window spreads its drones over that.
+TEST(HiveWindow, ScattersOverWhatItWillFillWhenThatIsKnown)
+{
+    RecordedReport report;
+    MersenneRandom random(kSeed), twin(kSeed);
+    const QSize screen(1280, 1024);
+    Hive hive(random, report.Seam(), screen);
+    PlainScene expected(hive.Scale().XToTwips(screen.width()),
+                        hive.Scale().YToTwips(screen.height()));
+    FlightState expected_state;
+    ScatterDrones(expected_state, expected, twin);
+    harness::ExpectSameState(hive.State(), expected_state);
+    harness::ExpectSameElements(hive, expected);
+}
+
+// Seeded alike, the window flies drelk-sim's flight: its scatter over the designed window,
+// its ticks in the window's outer size once shown.
+TEST(HiveWindow, FliesAsTheSimulatorWithTheSameSeed)
+{
+    constexpr std::uint64_t kSimSeed = 7;
+    constexpr int kTicks = 50;
+    RecordedReport report;
+    MersenneRandom random(kSimSeed);
+    Hive hive(random, report.Seam());
+    harness::TickGate gate(hive);
+    harness::ShowAndWait(hive);
+    hive.resize(200, 150); // so small that the queen turns on the first tick
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hive.size() == QSize(200, 150); }));
+    for (int tick = 0; tick < kTicks; ++tick) {
+        gate.Send();
+    }
+
+    sim::SimOptions options;
+    options.ticks = kTicks;
+    options.seed = kSimSeed;
+    options.resizes = {{1, {std::lround(hive.WindowWidth()), std::lround(hive.WindowHeight())}}};
+    MersenneRandom sim_random(kSimSeed);
+    char* csv = nullptr;
+    std::size_t csv_size = 0;
+    std::FILE* out = open_memstream(&csv, &csv_size);
+    ASSERT_NE(out, nullptr);
+    sim::RunSimulation(options, sim_random, out);
+    std::fclose(out);
+    const std::string rows(csv, csv_size);
+    std::free(csv);
+
+    std::string row;
+    sim::AppendCsvRow(row, kTicks, hive.State(), harness::SceneOf(hive));
+    EXPECT_EQ(rows.substr(rows.rfind('\n', rows.size() - 2) + 1), row);
 }
