@@ -68,4 +68,13 @@ void ExpectSameFlight(const window::Hive& actual, const window::Hive& expected)
     ExpectSameElements(actual, SceneOf(expected));
 }
 
+double RegionArea(const QRegion& region)
+{
+    double area = 0;
+    for (const QRect& rect : region) {
+        area += static_cast<double>(rect.width()) * rect.height();
+    }
+    return area;
+}
+
 } // namespace drelk::tests

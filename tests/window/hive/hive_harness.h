@@ -11,6 +11,7 @@
 #include "window/hive/hive.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QString>
 #include <QTimerEvent>
 
@@ -50,6 +51,9 @@ PlainScene SceneOf(const window::Hive& hive);
 // Expects two windows to be at the same point of the same flight: the same flight state
 // and every element at the same place.
 void ExpectSameFlight(const window::Hive& actual, const window::Hive& expected);
+
+// The number of pixels in `region`.
+double RegionArea(const QRegion& region);
 
 // The red, green and blue of a pixel as one comparable value.
 inline QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }

@@ -55,15 +55,6 @@ double Ink(const QImage& image, int x, int y, const QColor& background)
     return 1.0 - qGray(image.pixel(x, y)) / static_cast<double>(qGray(background.rgb()));
 }
 
-double RegionArea(const QRegion& region)
-{
-    double area = 0;
-    for (const QRect& rect : region) {
-        area += static_cast<double>(rect.width()) * rect.height();
-    }
-    return area;
-}
-
 // Records the region of every paint the window receives.
 class PaintWitness final : public QObject {
 public:
@@ -239,7 +230,7 @@ TEST(HivePicture, ATickRepaintsOnlyWhereElementsWereAndAre)
             EXPECT_TRUE(painted.contains(head) || !hive.rect().contains(head)) << "drone " << n;
         }
         // Eleven small elements: a small part of the window, never all of it.
-        EXPECT_LT(RegionArea(painted), window_area / 10);
+        EXPECT_LT(harness::RegionArea(painted), window_area / 10);
     }
     hive.removeEventFilter(&witness);
 }

@@ -16,19 +16,6 @@ using drelk::tests::RecordedReport;
 using drelk::window::Hive;
 namespace harness = drelk::tests;
 
-namespace {
-
-double RegionArea(const QRegion& region)
-{
-    double area = 0;
-    for (const QRect& rect : region) {
-        area += static_cast<double>(rect.width()) * rect.height();
-    }
-    return area;
-}
-
-} // namespace
-
 TEST(PieceSender, PiecesMakeUpTheHivesOwnPicture)
 {
     RecordedReport report;
@@ -75,7 +62,7 @@ TEST(PieceSender, PiecesMakeUpTheHivesOwnPicture)
                 QPainter(&pieced).drawImage(at, pixels);
             }));
         const bool split = std::any_of(region.begin(), region.end(), [&](const QRect& rect) {
-            return RegionArea(rect) * 4 > static_cast<double>(max_bytes);
+            return harness::RegionArea(rect) * 4 > static_cast<double>(max_bytes);
         });
         EXPECT_EQ(pieces > region.rectCount(), split);
         EXPECT_EQ(pieced, fresh.copy(QRect(QPoint(), size)));
