@@ -27,7 +27,7 @@ struct QtOption {
     const char* help;
 };
 
-// The options of QGuiApplication, QApplication and the xcb platform plugin in Qt 6.4, as
+// The options of QGuiApplication, QApplication and the xcb platform plugin in Qt 6.4 to 6.8, as
 // their sources read them. Not -qmljsdebugger: a Widgets program has no QML to debug. The
 // X11 ones are harmless elsewhere: other platforms leave them unread.
 constexpr QtOption kQtOptions[] = {

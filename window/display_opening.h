@@ -8,9 +8,9 @@
 namespace drelk::window {
 
 // Watches over the making of the QApplication, where Qt opens the display. When no platform
-// plugin can start (no display, one that cannot be reached, an unknown -platform), Qt 6.4
-// calls qFatal, which would print a paragraph advising to reinstall the program and then
-// abort with a core dump. While a DisplayOpening lives, Qt's messages and whatever else is
+// plugin can start (no display, one that cannot be reached, an unknown -platform), Qt calls
+// qFatal, which would print a paragraph advising to reinstall the program and then abort
+// with a core dump. While a DisplayOpening lives, Qt's messages and whatever else is
 // written to standard error (libwayland writes there itself) are held back; a fatal message
 // ends the program with one line naming each platform that was tried and the display it
 // could not open, and status 1. Opened() hands on what was held, as if nothing happened.
