@@ -47,6 +47,7 @@ class WestonSession(ChildSession):
     def __init__(self, width=1024, height=768, scale=1, start_timeout=15.0):
         super().__init__(start_timeout)
         self.width, self.height, self.scale = width, height, scale
+        self.compositor = None  # weston's process, once started
 
     def start(self):
         missing = [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
@@ -55,11 +56,12 @@ class WestonSession(ChildSession):
         self._make_home("drelk-wayland-")
         with open(self.path("weston.ini"), "w") as file:
             file.write(_WESTON_INI)
-        self.spawn(["weston", "--backend=headless-backend.so", "--use-pixman",
-                    # --debug lets weston-screenshooter take pictures.
-                    "--debug", f"--config={self.path('weston.ini')}", f"--socket={self.SOCKET}",
-                    f"--width={self.width}", f"--height={self.height}", f"--scale={self.scale}"],
-                   log="weston.log")
+        self.compositor = self.spawn(
+            ["weston", "--backend=headless-backend.so", "--use-pixman",
+             # --debug lets weston-screenshooter take pictures.
+             "--debug", f"--config={self.path('weston.ini')}", f"--socket={self.SOCKET}",
+             f"--width={self.width}", f"--height={self.height}", f"--scale={self.scale}"],
+            log="weston.log")
         self.env["WAYLAND_DISPLAY"] = self.SOCKET
         self.env["QT_QPA_PLATFORM"] = "wayland"
         os.makedirs(self.path("shots"))

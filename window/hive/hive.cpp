@@ -188,15 +188,17 @@ void Hive::Repaint(const QRect& area)
 
 // The tick's areas are painted at once, in one region: on X11 straight away, elsewhere
 // through Qt's repaint, which paints without a request posted to the event loop, and so
-// without a wake-up of its own.
+// without a wake-up of its own. Qt's backing store hands the compositor each of the region's
+// rectangles as a damage request (on Wayland), so that region is kept to few of them.
 void Hive::RepaintGathered()
 {
     if (gathered_.empty()) {
         return;
     }
-    const QRegion dirty = JoinedRegion(gathered_);
+    const bool on_x11 = x11_ && isVisible();
+    const QRegion dirty = on_x11 ? JoinedRegion(gathered_) : BoxedRegion(gathered_);
     gathered_.clear();
-    if (x11_ && isVisible()) {
+    if (on_x11) {
         PaintOnX11(dirty);
     } else {
         repaint(dirty);

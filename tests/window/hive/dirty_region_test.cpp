@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Drelk developers
 // SPDX-License-Identifier: MIT
 
-// A tick's repaint areas joined into one region.
+// A tick's repaint areas joined into one region, and into few rectangles.
 
 #include "window/hive/dirty_region.h"
 
@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+using drelk::window::BoxedRegion;
 using drelk::window::JoinedRegion;
 
 // The region must be Qt's own union in Qt's own form (QRegion's == compares the rectangles
@@ -33,5 +34,28 @@ TEST(JoinedRegion, IsQtsUnionInQtsForm)
         ASSERT_EQ(joined, expected) << "trial " << trial;
         ASSERT_EQ(joined.boundingRect(), expected.boundingRect()) << "trial " << trial;
         ASSERT_EQ(joined.rectCount(), expected.rectCount()) << "trial " << trial;
+    }
+}
+
+// Each rectangle of this region reaches the compositor as a request of its own: it covers
+// every area, in no more rectangles than there are areas, and reaches no further than they do.
+TEST(BoxedRegion, CoversTheAreasInNoMoreRectanglesThanAreas)
+{
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> place(0, 60);
+    std::uniform_int_distribution<int> side(0, 14);
+    std::uniform_int_distribution<int> count(0, 22);
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::vector<QRect> areas(static_cast<std::size_t>(count(random)));
+        int shown = 0;
+        for (QRect& area : areas) {
+            area = QRect(place(random), place(random), side(random), side(random));
+            shown += area.isEmpty() ? 0 : 1;
+        }
+        const QRegion boxed = BoxedRegion(areas);
+        const QRegion joined = JoinedRegion(areas);
+        ASSERT_TRUE((joined - boxed).isEmpty()) << "trial " << trial;
+        ASSERT_LE(boxed.rectCount(), shown) << "trial " << trial;
+        ASSERT_EQ(boxed.boundingRect(), joined.boundingRect()) << "trial " << trial;
     }
 }
