@@ -4,7 +4,12 @@
 #include "window/program_identity.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QString>
+
+// The bee: an XPM file is C, an array of the image's lines, drelk_xpm.
+#include "icons/drelk.xpm"
 
 namespace drelk::window {
 
@@ -17,6 +22,13 @@ void DescribeProgram()
     QGuiApplication::setDesktopFileName(QStringLiteral(DRELK_APP_ID));
 }
 
-QIcon ProgramIcon() { return QIcon(QStringLiteral(":/icons/drelk.xpm")); }
+QIcon ProgramIcon()
+{
+    // Qt Gui reads the array itself. A file (a resource too) would go through QImageReader,
+    // which, for a format that no plugin names, loads every image-format plugin to ask it
+    // before falling back to its own XPM reader: on Debian those of GIF, ICO and JPEG, with
+    // libjpeg, each resident for the rest of the run.
+    return QIcon(QPixmap::fromImage(QImage(drelk_xpm)));
+}
 
 } // namespace drelk::window

@@ -11,7 +11,7 @@ namespace drelk::window {
 // Safe before any application object exists.
 void DescribeProgram();
 
-// The bee, from the program's resources. Needs the application object.
+// The bee, icons/drelk.xpm compiled in. Needs the application object.
 QIcon ProgramIcon();
 
 } // namespace drelk::window
