@@ -81,27 +81,31 @@ QRegion JoinedRegion(const std::vector<QRect>& areas)
 QRegion BoxedRegion(std::vector<QRect> areas)
 {
     std::erase_if(areas, [](const QRect& area) { return area.isEmpty(); });
-    // Each step joins two areas or makes one taller, so the search ends.
+    // Each change joins two areas or makes one taller, so the passes end; a pass goes on
+    // after a change rather than starting over, and the last pass changes nothing.
     for (bool changed = true; changed;) {
         changed = false;
-        for (std::size_t i = 0; i < areas.size() && !changed; ++i) {
-            for (std::size_t j = i + 1; j < areas.size() && !changed; ++j) {
+        for (std::size_t i = 0; i < areas.size(); ++i) {
+            for (std::size_t j = i + 1; j < areas.size();) {
                 QRect& a = areas[i];
-                const QRect b = areas[j];
+                QRect& b = areas[j];
                 if (a.intersects(b)) {
                     a = a.united(b);
                     areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
                     changed = true;
-                } else if (a.top() <= b.bottom() && b.top() <= a.bottom() &&
-                           (a.top() != b.top() || a.bottom() != b.bottom())) {
+                    continue;
+                }
+                if (a.top() <= b.bottom() && b.top() <= a.bottom() &&
+                    (a.top() != b.top() || a.bottom() != b.bottom())) {
                     const int top = std::min(a.top(), b.top());
                     const int bottom = std::max(a.bottom(), b.bottom());
                     a.setTop(top);
                     a.setBottom(bottom);
-                    areas[j].setTop(top);
-                    areas[j].setBottom(bottom);
+                    b.setTop(top);
+                    b.setBottom(bottom);
                     changed = true;
                 }
+                ++j;
             }
         }
     }
