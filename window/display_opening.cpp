@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/display_opening.h"
 
+#include "translations/catalogues.h"
 #include "window/exit_status.h"
 #include "window/program_end.h"
 #include "window/user_message.h"
@@ -62,6 +63,8 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
     }
     held += QStringLiteral("fatal: ") + text;
     GiveBackStandardError();
+    // The application object is still being made, but it can take the catalogues already.
+    InstallCatalogues();
     TellUser(DisplayFailure(held, holding->display_option));
     // Qt would abort next; the program has not started, so there is nothing to clean up.
     EndProgram(kExitUsage);
