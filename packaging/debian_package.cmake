@@ -28,8 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Depends is worked out by dpkg-shlibdeps from the libraries the binaries really load (Qt 6,
 # the C++ runtime), so apt pulls them in. The architecture is left to dpkg as well.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Without its Wayland plugin, Qt runs a Wayland session's window through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Without its Wayland plugin, Qt runs a Wayland session's window through XWayland; without
+# Qt's own catalogues, Qt's texts (the message box's buttons, the help's Qt options) stay
+# English in every language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 

@@ -5,6 +5,7 @@
 
 #include "simulator/bad_input.h"
 #include "simulator/printable_text.h"
+#include "simulator/user_text.h"
 
 #include <cerrno>
 #include <charconv>
@@ -24,7 +25,8 @@ float ParseDraw(std::string_view text, std::string_view source, std::uint64_t li
 {
     const auto first = text.find_first_not_of(" \t\r");
     if (first == std::string_view::npos) {
-        Reject(source, line_number, "an empty line where a draw was expected");
+        Reject(source, line_number,
+               Translated("DrawFile", "an empty line where a draw was expected"));
     }
     const auto last = text.find_last_not_of(" \t\r");
     const std::string_view number = text.substr(first, last - first + 1);
@@ -32,11 +34,14 @@ float ParseDraw(std::string_view text, std::string_view source, std::uint64_t li
     const char* end = number.data() + number.size();
     const auto [stop, error] = std::from_chars(number.data(), end, value);
     if (error == std::errc::invalid_argument || stop != end) {
-        Reject(source, line_number, Quoted(number) + " is not a decimal number");
+        Reject(source, line_number,
+               Filled(Translated("DrawFile", "%1 is not a decimal number"), {Quoted(number)}));
     }
     if (error == std::errc::result_out_of_range || !(value >= 0.0f && value < 1.0f)) {
         Reject(source, line_number,
-               "draw " + Quoted(number) + " is not a single-precision value with 0 <= r < 1");
+               Filled(Translated("DrawFile",
+                                 "draw %1 is not a single-precision value with 0 <= r < 1"),
+                      {Quoted(number)}));
     }
     return value;
 }
@@ -47,12 +52,14 @@ float DrawFileRandom::NextRandom()
     if (!std::getline(in_, line_)) {
         if (in_.bad()) {
             Reject(name_, line_number_,
-                   std::string("the draws could not be read: ") + std::strerror(errno));
+                   Filled(Translated("DrawFile", "the draws could not be read: %1"),
+                          {std::strerror(errno)}));
         }
         const std::uint64_t count = line_number_ - 1;
         Reject(name_, line_number_,
-               "the draws ran out after " + std::to_string(count) +
-                   (count == 1 ? " value" : " values"));
+               count == 1 ? Translated("DrawFile", "the draws ran out after 1 value")
+                          : Filled(Translated("DrawFile", "the draws ran out after %1 values"),
+                                   {std::to_string(count)}));
     }
     return ParseDraw(line_, name_, line_number_);
 }

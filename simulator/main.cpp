@@ -12,6 +12,8 @@
 #include "simulator/simulation.h"
 #include "simulator/stop_signals.h"
 #include "simulator/stoppable_input.h"
+#include "simulator/user_language.h"
+#include "simulator/user_text.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -25,10 +27,10 @@
 
 namespace {
 
-int Fail(const char* kind, const char* message, int status)
+int Fail(const std::string& message, int status)
 {
     std::fflush(stdout);
-    std::fprintf(stderr, "drelk-sim: %s%s\n", kind, message);
+    std::fprintf(stderr, "drelk-sim: %s\n", message.c_str());
     return status;
 }
 
@@ -49,11 +51,13 @@ void RunFromFile(const drelk::sim::SimOptions& options, const std::string& path)
     // A directory opens and fails only when read: say so up front.
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) {
-        throw BadInput("--draws: cannot read " + Quoted(path) + ": " + std::strerror(EISDIR));
+        throw BadInput(Filled(Translated("drelk-sim", "--draws: cannot read %1: %2"),
+                              {Quoted(path), std::strerror(EISDIR)}));
     }
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        throw BadInput("--draws: cannot read " + Quoted(path) + ": " + std::strerror(errno));
+        throw BadInput(Filled(Translated("drelk-sim", "--draws: cannot read %1: %2"),
+                              {Quoted(path), std::strerror(errno)}));
     }
     try {
         RunFromDescriptor(options, fd, path);
@@ -71,12 +75,13 @@ int main(int argc, char** argv)
     using namespace drelk;
     using namespace drelk::sim;
 
+    UseUserLanguage();
     std::vector<std::string_view> args(argv + 1, argv + argc);
     try {
         const SimOptions options = ParseSimOptions(args);
         switch (options.action) {
         case SimAction::PrintHelp:
-            std::fputs(SimUsage().data(), stdout);
+            std::fputs(SimUsage().c_str(), stdout);
             return kExitDone;
         case SimAction::PrintVersion:
             std::fputs("drelk-sim (Drelk) " DRELK_VERSION_TEXT "\n", stdout);
@@ -86,7 +91,7 @@ int main(int argc, char** argv)
         }
         CatchStopSignals();
         if (options.draws_path && *options.draws_path == "-") {
-            RunFromDescriptor(options, STDIN_FILENO, "standard input");
+            RunFromDescriptor(options, STDIN_FILENO, Translated("drelk-sim", "standard input"));
         } else if (options.draws_path) {
             RunFromFile(options, *options.draws_path);
         } else {
@@ -94,9 +99,11 @@ int main(int argc, char** argv)
             // the same as ever.
             const std::uint64_t seed = options.seed.value_or(ClockSeed());
             if (!options.seed) {
-                std::fprintf(stderr,
-                             "drelk-sim: seeded from the clock; --seed %llu repeats this run\n",
-                             static_cast<unsigned long long>(seed));
+                std::fprintf(stderr, "drelk-sim: %s\n",
+                             Filled(Translated("drelk-sim",
+                                               "seeded from the clock; --seed %1 repeats this run"),
+                                    {std::to_string(seed)})
+                                 .c_str());
             }
             MersenneRandom random(seed);
             RunSimulation(options, random, stdout);
@@ -105,15 +112,19 @@ int main(int argc, char** argv)
         // Draws that ran out because the same signal ended the program feeding them are the
         // signal's doing, not bad input.
         if (StopSignal() == 0) {
-            return Fail("", error.what(), kExitBadInput);
+            return Fail(error.what(), kExitBadInput);
         }
     } catch (const FlightFault& error) {
-        return Fail("flight fault: ", error.what(), kExitFlightFault);
+        return Fail(Filled(Translated("drelk-sim", "flight fault: %1"), {error.what()}),
+                    kExitFlightFault);
     } catch (const OutputError& error) {
-        return Fail("cannot write the output: ", error.what(), kExitWriteFailed);
+        return Fail(Filled(Translated("drelk-sim", "cannot write the output: %1"), {error.what()}),
+                    kExitWriteFailed);
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        return Fail("cannot write the output: ", std::strerror(errno), kExitWriteFailed);
+        return Fail(
+            Filled(Translated("drelk-sim", "cannot write the output: %1"), {std::strerror(errno)}),
+            kExitWriteFailed);
     }
     if (const int signal = StopSignal(); signal != 0) {
         DieOfStopSignal(signal);

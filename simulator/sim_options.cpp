@@ -5,6 +5,7 @@
 
 #include "simulator/bad_input.h"
 #include "simulator/printable_text.h"
+#include "simulator/user_text.h"
 
 #include <charconv>
 #include <limits>
@@ -13,18 +14,25 @@
 namespace drelk::sim {
 namespace {
 
-std::uint64_t ParseCount(std::string_view text, std::string_view option, std::string_view what)
+// What a whole number counts, for the message when it is none.
+enum class Counted { Ticks, Nothing };
+
+std::uint64_t ParseCount(std::string_view text, std::string_view option, Counted counted)
 {
     std::uint64_t value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error == std::errc::invalid_argument || stop != end) {
-        throw BadInput(std::string(option) + ": " + Quoted(text) + " is not a whole number" +
-                       std::string(what));
+        throw BadInput(
+            Filled(counted == Counted::Ticks
+                       ? Translated("SimOptions", "%1: %2 is not a whole number of ticks")
+                       : Translated("SimOptions", "%1: %2 is not a whole number"),
+                   {option, Quoted(text)}));
     }
     if (error == std::errc::result_out_of_range) {
-        throw BadInput(std::string(option) + ": " + Quoted(text) + " is too large (at most " +
-                       std::to_string(std::numeric_limits<std::uint64_t>::max()) + ")");
+        throw BadInput(Filled(
+            Translated("SimOptions", "%1: %2 is too large (at most %3)"),
+            {option, Quoted(text), std::to_string(std::numeric_limits<std::uint64_t>::max())}));
     }
     return value;
 }
@@ -34,8 +42,9 @@ WindowSize ParseSize(std::string_view text, std::string_view option)
 {
     const auto cross = text.find('x');
     if (cross == std::string_view::npos) {
-        throw BadInput(std::string(option) + ": " + Quoted(text) +
-                       " is not a size of the form WIDTHxHEIGHT");
+        throw BadInput(
+            Filled(Translated("SimOptions", "%1: %2 is not a size of the form WIDTHxHEIGHT"),
+                   {option, Quoted(text)}));
     }
     WindowSize size;
     const std::string_view sides[] = {text.substr(0, cross), text.substr(cross + 1)};
@@ -46,12 +55,14 @@ WindowSize ParseSize(std::string_view text, std::string_view option)
         const char* end = side.data() + side.size();
         const auto [stop, error] = std::from_chars(side.data(), end, value);
         if (side.empty() || stop != end || error == std::errc::invalid_argument) {
-            throw BadInput(std::string(option) + ": " + Quoted(text) +
-                           " is not a size of the form WIDTHxHEIGHT in whole twips");
+            throw BadInput(Filled(Translated("SimOptions", "%1: %2 is not a size of the form "
+                                                           "WIDTHxHEIGHT in whole twips"),
+                                  {option, Quoted(text)}));
         }
         if (error == std::errc::result_out_of_range || value <= 0 || value > kMaxWindowSide) {
-            throw BadInput(std::string(option) + ": window side " + Quoted(side) +
-                           " must be from 1 to " + std::to_string(kMaxWindowSide) + " twips");
+            throw BadInput(
+                Filled(Translated("SimOptions", "%1: window side %2 must be from 1 to %3 twips"),
+                       {option, Quoted(side), std::to_string(kMaxWindowSide)}));
         }
         *fields[i] = value;
     }
@@ -62,36 +73,39 @@ Resize ParseResize(std::string_view text, std::string_view option)
 {
     const auto colon = text.find(':');
     if (colon == std::string_view::npos) {
-        throw BadInput(std::string(option) + ": " + Quoted(text) +
-                       " is not of the form TICK:WIDTHxHEIGHT");
+        throw BadInput(
+            Filled(Translated("SimOptions", "%1: %2 is not of the form TICK:WIDTHxHEIGHT"),
+                   {option, Quoted(text)}));
     }
-    return Resize{ParseCount(text.substr(0, colon), option, " of ticks"),
+    return Resize{ParseCount(text.substr(0, colon), option, Counted::Ticks),
                   ParseSize(text.substr(colon + 1), option)};
 }
 
 } // namespace
 
-std::string_view SimUsage()
+std::string SimUsage()
 {
-    return "Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]\n"
-           "                 [--seed S | --draws FILE]\n"
-           "Runs the Drelk flight without a window and prints its state as CSV: the scatter\n"
-           "(tick 0), then every K-th of N movement ticks, and the last tick always.\n"
-           "  --ticks N         movement ticks after the scatter (default 100)\n"
-           "  --window WxH      the window's outer size in twips (default 9105x6930)\n"
-           "  --resize T:WxH    from tick T on, the outer size is WxH (repeatable)\n"
-           "  --every K         print every K-th tick (default 1)\n"
-           "  --seed S          seed the generator with S instead of the clock; a run\n"
-           "                    seeded from the clock tells its seed on standard error\n"
-           "  --draws FILE      take the random draws from FILE ('-': standard input),\n"
-           "                    one number per line, each 0 <= r < 1 as a float\n"
-           "  -h, --help        print this help and exit\n"
-           "  -v, --version     print the version and exit\n"
-           "An option's value may also follow an equals sign: --ticks=600.\n"
-           "Exit status: 0 done; 1 the output could not be written; 2 bad input;\n"
-           "3 a fault of the flight rules. Stopped by SIGINT, SIGTERM or SIGHUP, it writes\n"
-           "every row computed until then whole and dies of the signal (a shell shows\n"
-           "128+S: 130, 143, 129).\n";
+    return Translated(
+        "SimOptions",
+        "Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]\n"
+        "                 [--seed S | --draws FILE]\n"
+        "Runs the Drelk flight without a window and prints its state as CSV: the scatter\n"
+        "(tick 0), then every K-th of N movement ticks, and the last tick always.\n"
+        "  --ticks N         movement ticks after the scatter (default 100)\n"
+        "  --window WxH      the window's outer size in twips (default 9105x6930)\n"
+        "  --resize T:WxH    from tick T on, the outer size is WxH (repeatable)\n"
+        "  --every K         print every K-th tick (default 1)\n"
+        "  --seed S          seed the generator with S instead of the clock; a run\n"
+        "                    seeded from the clock tells its seed on standard error\n"
+        "  --draws FILE      take the random draws from FILE ('-': standard input),\n"
+        "                    one number per line, each 0 <= r < 1 as a float\n"
+        "  -h, --help        print this help and exit\n"
+        "  -v, --version     print the version and exit\n"
+        "An option's value may also follow an equals sign: --ticks=600.\n"
+        "Exit status: 0 done; 1 the output could not be written; 2 bad input;\n"
+        "3 a fault of the flight rules. Stopped by SIGINT, SIGTERM or SIGHUP, it writes\n"
+        "every row computed until then whole and dies of the signal (a shell shows\n"
+        "128+S: 130, 143, 129).\n");
 }
 
 namespace {
@@ -120,7 +134,7 @@ public:
     {
         if (option == "--ticks") {
             Once(option, seen_ticks_);
-            options_.ticks = ParseCount(value, option, " of ticks");
+            options_.ticks = ParseCount(value, option, Counted::Ticks);
         } else if (option == "--window") {
             Once(option, seen_window_);
             options_.window = ParseSize(value, option);
@@ -128,17 +142,17 @@ public:
             options_.resizes.push_back(ParseResize(value, option));
         } else if (option == "--every") {
             Once(option, seen_every_);
-            options_.every = ParseCount(value, option, " of ticks");
+            options_.every = ParseCount(value, option, Counted::Ticks);
             if (options_.every == 0) {
-                throw BadInput("--every: '0' is too small (at least 1)");
+                throw BadInput(Translated("SimOptions", "--every: '0' is too small (at least 1)"));
             }
         } else if (option == "--seed") {
             OneSource(option);
-            options_.seed = ParseCount(value, option, "");
+            options_.seed = ParseCount(value, option, Counted::Nothing);
         } else {
             OneSource(option);
             if (value.empty()) {
-                throw BadInput("--draws: the file name is empty");
+                throw BadInput(Translated("SimOptions", "--draws: the file name is empty"));
             }
             options_.draws_path = std::string(value);
         }
@@ -148,7 +162,7 @@ private:
     static void Once(std::string_view option, bool& seen)
     {
         if (seen) {
-            throw BadInput(std::string(option) + ": given more than once");
+            throw BadInput(Filled(Translated("SimOptions", "%1: given more than once"), {option}));
         }
         seen = true;
     }
@@ -156,7 +170,8 @@ private:
     void OneSource(std::string_view option) const
     {
         if (options_.seed || options_.draws_path) {
-            throw BadInput(std::string(option) + ": give one of --seed and --draws, once");
+            throw BadInput(Filled(
+                Translated("SimOptions", "%1: give one of --seed and --draws, once"), {option}));
         }
     }
 
@@ -197,12 +212,16 @@ SimOptions ParseSimOptions(std::span<const std::string_view> args)
                            option == "--every" || option == "--seed" || option == "--draws";
         if (!known) {
             if (option == "--help" || option == "--version") {
-                keep(BadInput(std::string(option) + ": takes no value"));
+                keep(BadInput(Filled(Translated("SimOptions", "%1: takes no value"), {option})));
             } else if (arg.starts_with("-") && arg != "-") {
-                keep(BadInput("unknown option " + Quoted(arg) + " (see drelk-sim --help)"));
+                keep(BadInput(
+                    Filled(Translated("SimOptions", "unknown option %1 (see drelk-sim --help)"),
+                           {Quoted(arg)})));
             } else {
-                keep(BadInput("unexpected argument " + Quoted(arg) +
-                              ": drelk-sim takes only options (see drelk-sim --help)"));
+                keep(BadInput(
+                    Filled(Translated("SimOptions", "unexpected argument %1: drelk-sim takes only "
+                                                    "options (see drelk-sim --help)"),
+                           {Quoted(arg)})));
             }
             continue;
         }
@@ -212,8 +231,9 @@ SimOptions ParseSimOptions(std::span<const std::string_view> args)
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            keep(BadInput(std::string(option) + ": a value is missing: " + std::string(option) +
-                          " " + std::string(ValueForm(option)) + " (see drelk-sim --help)"));
+            keep(BadInput(Filled(
+                Translated("SimOptions", "%1: a value is missing: %1 %2 (see drelk-sim --help)"),
+                {option, ValueForm(option)})));
             continue;
         }
         try {

@@ -48,7 +48,7 @@ inline constexpr std::int64_t kMaxWindowSide = 16777216;
 // are the defaults, so every field is always within its range.
 SimOptions ParseSimOptions(std::span<const std::string_view> args);
 
-// The usage text printed by --help, within 80 columns.
-std::string_view SimUsage();
+// The usage text printed by --help, within 80 columns, in the user's language.
+std::string SimUsage();
 
 } // namespace drelk::sim

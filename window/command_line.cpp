@@ -3,12 +3,14 @@
 
 #include "window/command_line.h"
 
+#include "translations/catalogues.h"
 #include "window/exit_status.h"
 #include "window/user_message.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cstdio>
@@ -188,23 +190,23 @@ QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
             }
         }
     }
-    // Qt's own words for a missing or unexpected value, as one line that ends like ours.
+    // Qt's own words for a missing or unexpected value, as one line that ends like ours: in
+    // lower case, but in German, whose nouns keep their capital. The first language the user
+    // asks for is the one Qt's catalogue speaks.
     QString text = parser.errorText().simplified();
     if (text.endsWith(QLatin1Char('.'))) {
         text.chop(1);
     }
-    if (!text.isEmpty()) {
+    const QLocale speaking(QLocale().uiLanguages().value(0));
+    if (!text.isEmpty() && speaking.language() != QLocale::German) {
         text[0] = text[0].toLower();
     }
     return text +
            QCoreApplication::translate("drelk::window::CommandLine", " (see drelk --help-all)");
 }
 
-void PrintHelp(int argc, char** argv, bool show_qt_options)
+void PrintHelp(bool show_qt_options)
 {
-    // The usage line names the program as it was called, which the parser takes from an
-    // application object; a core one needs no display.
-    QCoreApplication reader(argc, argv);
     QCommandLineParser parser;
     SetUp(parser, show_qt_options);
     std::fputs(qPrintable(parser.helpText()), stdout);
@@ -234,6 +236,12 @@ DrelkOptions ReadOptions(const QCommandLineParser& parser)
 
 CommandLine ReadCommandLine(int argc, char** argv)
 {
+    // An application object for the reading, made from the program's name alone: the
+    // parser's usage line names the program as it was called from it, and Qt's texts and
+    // ours are translated through it. A core one needs no display.
+    int name_only = 1;
+    QCoreApplication reader(name_only, argv);
+    InstallCatalogues();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -244,7 +252,7 @@ CommandLine ReadCommandLine(int argc, char** argv)
 
     // --help and --version win over any mistake around them.
     if (parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("help"))) {
-        PrintHelp(argc, argv, parser.isSet(QStringLiteral("help-all")));
+        PrintHelp(parser.isSet(QStringLiteral("help-all")));
         return {kExitOk, {}};
     }
     if (parser.isSet(QStringLiteral("version"))) {
@@ -269,10 +277,11 @@ CommandLine ReadCommandLine(int argc, char** argv)
         options.seed = ParseSeed(text);
         if (!options.seed) {
             return {
+                // Both at once: a "%2" in what the user wrote stays as it is.
                 Refuse(QCoreApplication::translate("drelk::window::CommandLine",
                                                    "--seed %1 is not a whole number from 0 to %2")
-                           .arg(Shown(text))
-                           .arg(std::numeric_limits<std::uint64_t>::max())),
+                           .arg(Shown(text),
+                                QString::number(std::numeric_limits<std::uint64_t>::max()))),
                 {}};
         }
     }

@@ -38,8 +38,9 @@ struct CommandLine {
 };
 
 // Reads the command line: the program's own options and every option that QApplication
-// and its platform plugins take. Anything else, and any argument, is refused. Takes argc
-// and argv because answering --help needs an application object made from them.
+// and its platform plugins take. Anything else, and any argument, is refused. Reads them
+// through an application object of its own, with no display and drelk's catalogues
+// installed, so it comes before the QApplication.
 CommandLine ReadCommandLine(int argc, char** argv);
 
 // The argc and argv that QApplication is made from: the program name, then `arguments`.

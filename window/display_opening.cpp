@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/display_opening.h"
 
+#include "translations/catalogues.h"
 #include "window/exit_status.h"
 #include "window/program_end.h"
 #include "window/user_message.h"
@@ -62,6 +63,9 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
     }
     held += QStringLiteral("fatal: ") + text;
     GiveBackStandardError();
+    // The application object is still being made, but it already takes the catalogues: Qt
+    // sets the instance before it loads the platform plugin (checked with Qt 6.4.2).
+    InstallCatalogues();
     TellUser(DisplayFailure(held, holding->display_option));
     // Qt would abort next; the program has not started, so there is nothing to clean up.
     EndProgram(kExitUsage);

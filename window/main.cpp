@@ -4,6 +4,7 @@
 // drelk: the queen and her ten drones, flying in a window.
 
 #include "flight/random_source.h"
+#include "translations/catalogues.h"
 #include "window/command_line.h"
 #include "window/display_opening.h"
 #include "window/exit_status.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
     SendPixelsWithoutSharedMemory();
     QApplication app(qt_arguments.argc(), qt_arguments.argv());
     opening.Opened();
+    InstallCatalogues();
     app.setWindowIcon(ProgramIcon());
     // Closing the window, the last one, ends the program the one way it ends.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -67,3 +67,15 @@ kill "$drelk" 2>/dev/null || fail "$exec_line ended by itself: $(cat "$root/drel
 
 rows=$(timeout 20 "$bin/drelk-sim" --ticks 1 --seed 1 | wc -l) || fail "drelk-sim failed"
 [ "$rows" -eq 3 ] || fail "drelk-sim --ticks 1 printed $rows lines, not a header and two rows"
+
+# Installed, each program finds drelk's catalogue for the language the locale names.
+in_language()
+{
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=$1 "${@:2}" 2>&1 || true
+}
+said=$(in_language de_DE.UTF-8 "$bin/drelk-sim" --ticks x)
+[ "$said" = "drelk-sim: --ticks: 'x' ist keine ganze Zahl von Takten" ] ||
+    fail "drelk-sim does not speak German: $said"
+said=$(in_language fr_FR.UTF-8 "$program" --bogus)
+[ "$said" = "drelk: option inconnue '--bogus' (voir drelk --help)" ] ||
+    fail "$exec_line does not speak French: $said"

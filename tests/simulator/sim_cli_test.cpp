@@ -287,9 +287,12 @@ TEST(SimCli, BadInputExitsTwoWithOneLine)
         EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
     };
     expect_bad("--frobnicate", "unknown option '--frobnicate' (see drelk-sim --help)");
+    // In the language the locale names; LANG alone will do.
+    EXPECT_EQ(drelk::tests::RunProgram("LANG=de_DE.UTF-8 " DRELK_SIM_PATH " --frobnicate").err,
+              "drelk-sim: unbekannte Option '--frobnicate' (siehe drelk-sim --help)\n");
     expect_bad("--window 0x10", "--window");
-    expect_bad("--draws /nonexistent/draws.txt",
-               "cannot read '/nonexistent/draws.txt': No such file or directory");
+    expect_bad("--draws /nonexistent/%2.txt",
+               "cannot read '/nonexistent/%2.txt': No such file or directory");
     expect_bad("--draws=/", "--draws: cannot read '/': Is a directory");
     expect_bad("--draws -", "standard input:3: draw '1' is not", "0.1\n0.2\n1\n");
     expect_bad("--draws -", "standard input:1: 'zero' is not a decimal number", "zero\n");
@@ -303,8 +306,11 @@ TEST(SimCli, HelpAndVersionAnswerWithinEightyColumns)
                              "--version", "1 the output", "2 bad input", "3 a fault", "128+S"}) {
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
     }
-    for (const auto& line : Lines(run.out)) {
-        EXPECT_LE(line.size(), 80u) << line;
+    for (const std::string language : {"", "LANG=de_DE.UTF-8 ", "LANG=fr_FR.UTF-8 "}) {
+        const std::string help = language + DRELK_SIM_PATH + " --help";
+        for (const auto& line : Lines(drelk::tests::RunProgram(help).out)) {
+            EXPECT_LE(drelk::tests::Columns(line), 80u) << language << line;
+        }
     }
     const Outcome version = RunSim("--version");
     EXPECT_EQ(version.status, 0);

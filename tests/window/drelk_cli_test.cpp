@@ -41,10 +41,28 @@ TEST(DrelkCommandLine, VersionAndHelpNeedNoDisplayAndWin)
     EXPECT_NE(help.out.find("--version"), std::string::npos);
     EXPECT_EQ(help.out.find("--platform"), std::string::npos)
         << "Qt's options belong to --help-all";
-    std::istringstream lines(help.out + RunDrelk("--help-all").out);
-    for (std::string line; std::getline(lines, line);) {
-        EXPECT_LE(line.size(), 80u) << line;
+    for (const std::string language : {"", "LANG=de_DE.UTF-8 ", "LANG=fr_FR.UTF-8 "}) {
+        std::istringstream lines(RunDrelk("--help", language).out +
+                                 RunDrelk("--help-all", language).out);
+        for (std::string line; std::getline(lines, line);) {
+            EXPECT_LE(drelk::tests::Columns(line), 80u) << language << line;
+        }
     }
+}
+
+// In the language the locale names: LANG alone will do, the C library's locale for it or
+// not. drelk's own words, Qt's (from Qt's catalogue), and those for a display that Qt
+// could not open, told while Qt was still starting.
+TEST(DrelkCommandLine, SpeaksGermanWhereTheLocaleSaysSo)
+{
+    const std::string german = "LANG=de_DE.UTF-8 ";
+    EXPECT_EQ(RunDrelk("--seed %2", german).err,
+              "drelk: --seed '%2' ist keine ganze Zahl von 0 bis 18446744073709551615\n");
+    EXPECT_NE(RunDrelk("--help", german).out.find("Zeigt Hilfe zu den Kommandozeilenoptionen"),
+              std::string::npos);
+    EXPECT_EQ(RunDrelk("", german).err,
+              "drelk: kein Display lässt sich öffnen: xcb: kein X-Display (DISPLAY ist nicht "
+              "gesetzt)\n");
 }
 
 // --help-all lists exactly what the program takes: each option it lists is accepted (with
