@@ -3,6 +3,7 @@
 
 #include "simulator/sim_options.h"
 
+#include "flight/rescatter.h"
 #include "simulator/bad_input.h"
 #include "simulator/printable_text.h"
 
@@ -74,13 +75,18 @@ Resize ParseResize(std::string_view text, std::string_view option)
 std::string_view SimUsage()
 {
     return "Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]\n"
-           "                 [--seed S | --draws FILE]\n"
+           "                 [--rescatter SECONDS] [--seed S | --draws FILE]\n"
            "Runs the Drelk flight without a window and prints its state as CSV: the scatter\n"
            "(tick 0), then every K-th of N movement ticks, and the last tick always.\n"
            "  --ticks N         movement ticks after the scatter (default 100)\n"
            "  --window WxH      the window's outer size in twips (default 9105x6930)\n"
            "  --resize T:WxH    from tick T on, the outer size is WxH (repeatable)\n"
            "  --every K         print every K-th tick (default 1)\n"
+           "  --rescatter SECONDS\n"
+           "                    begin the flight again, as drelk --rescatter does: the\n"
+           "                    queen back at her start and the drones scattered anew,\n"
+           "                    in place of ticks 10 x SECONDS, 20 x SECONDS, ...;\n"
+           "                    0, the default, never\n"
            "  --seed S          seed the generator with S instead of the clock; a run\n"
            "                    seeded from the clock tells its seed on standard error\n"
            "  --draws FILE      take the random draws from FILE ('-': standard input),\n"
@@ -108,6 +114,9 @@ std::string_view ValueForm(std::string_view option)
     if (option == "--draws") {
         return "FILE";
     }
+    if (option == "--rescatter") {
+        return "SECONDS";
+    }
     return "N";
 }
 
@@ -131,6 +140,13 @@ public:
             options_.every = ParseCount(value, option, " of ticks");
             if (options_.every == 0) {
                 throw BadInput("--every: '0' is too small (at least 1)");
+            }
+        } else if (option == "--rescatter") {
+            Once(option, seen_rescatter_);
+            options_.rescatter_seconds = ParseCount(value, option, " of seconds");
+            if (options_.rescatter_seconds > kMostRescatterSeconds) {
+                throw BadInput("--rescatter: " + Quoted(value) + " is too large (at most " +
+                               std::to_string(kMostRescatterSeconds) + " seconds)");
             }
         } else if (option == "--seed") {
             OneSource(option);
@@ -162,6 +178,7 @@ private:
 
     SimOptions& options_;
     bool seen_ticks_ = false, seen_window_ = false, seen_every_ = false;
+    bool seen_rescatter_ = false;
 };
 
 } // namespace
@@ -194,7 +211,8 @@ SimOptions ParseSimOptions(std::span<const std::string_view> args)
         const auto equals = arg.starts_with("--") ? arg.find('=') : std::string_view::npos;
         const std::string_view option = arg.substr(0, equals);
         const bool known = option == "--ticks" || option == "--window" || option == "--resize" ||
-                           option == "--every" || option == "--seed" || option == "--draws";
+                           option == "--every" || option == "--seed" || option == "--draws" ||
+                           option == "--rescatter";
         if (!known) {
             if (option == "--help" || option == "--version") {
                 keep(BadInput(std::string(option) + ": takes no value"));
