@@ -6,6 +6,7 @@
 
 #include "tests/support/scripted_random.h"
 #include "tests/window/hive/hive_harness.h"
+#include "window/command_line.h"
 #include "window/exit_status.h"
 #include "window/show_mode.h"
 
@@ -89,5 +90,28 @@ TEST(FaultReportFor, WritesTheLineAndABoxOnlyInTheHivesOwnWindow)
             EXPECT_TRUE(modal);
             EXPECT_EQ(text, message);
         }
+    }
+}
+
+// The hive's own window flies as designed unless asked; the places made for leaving it on
+// begin the flight again every minute unless told otherwise.
+TEST(DefaultRescatterSeconds, NeverInTheHivesOwnWindowAMinuteWhereItIsLeftOn)
+{
+    using Args = std::vector<const char*>;
+    for (const auto& [args, seconds] : std::initializer_list<std::pair<Args, std::uint64_t>>{
+             {{"drelk"}, 0},
+             {{"drelk", "--fullscreen"}, 0},
+             {{"drelk", "--root"}, 60},
+             {{"drelk", "--window-id", "0x2a"}, 60},
+             {{"drelk", "--root", "--rescatter", "0"}, 0},
+             {{"drelk", "--rescatter=5"}, 5}}) {
+        std::vector<char*> argv;
+        for (const char* arg : args) {
+            argv.push_back(const_cast<char*>(arg));
+        }
+        const window::CommandLine command =
+            window::ReadCommandLine(static_cast<int>(argv.size()), argv.data());
+        ASSERT_FALSE(command.exit_status);
+        EXPECT_EQ(command.options.rescatter_seconds, seconds) << args.back();
     }
 }

@@ -234,3 +234,42 @@ TEST(HivePicture, ATickRepaintsOnlyWhereElementsWereAndAre)
     }
     hive.removeEventFilter(&witness);
 }
+
+// The tick that begins the flight again paints at once, in one paint over every old place
+// and every new one: no picture shows part of the old flight beside the new.
+TEST(HivePicture, ARescatterIsPaintedInOnePaint)
+{
+    RecordedReport report;
+    MersenneRandom random(20261207);
+    Hive hive(random, report.Seam());
+    hive.SetRescatterSeconds(1);
+    harness::TickGate gate(hive);
+    harness::ShowAndWait(hive);
+    for (int tick = 1; tick < 10; ++tick) {
+        gate.Send();
+    }
+    QCoreApplication::processEvents();
+    const auto places = [&hive] {
+        std::vector<QPoint> points = {hive.Queen().CircleRect().center().toPoint()};
+        for (int n = 1; n <= kDroneCount; ++n) {
+            points.push_back(hive.Drone(n).PixelLine().p1().toPoint());
+        }
+        return points;
+    };
+    std::vector<QPoint> shown = places();
+    PaintWitness witness;
+    hive.installEventFilter(&witness);
+    gate.Send();
+    ASSERT_EQ(hive.QueenLeft(), kQueenStartLeft);
+    ASSERT_EQ(witness.regions.size(), 1u);
+    for (const QPoint& place : places()) {
+        shown.push_back(place);
+    }
+    for (const QPoint& place : shown) {
+        EXPECT_TRUE(witness.regions[0].contains(place) || !hive.rect().contains(place))
+            << place.x() << "," << place.y();
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(witness.regions.size(), 1u);
+    hive.removeEventFilter(&witness);
+}
