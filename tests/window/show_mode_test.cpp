@@ -97,21 +97,15 @@ TEST(FaultReportFor, WritesTheLineAndABoxOnlyInTheHivesOwnWindow)
 // begin the flight again every minute unless told otherwise.
 TEST(DefaultRescatterSeconds, NeverInTheHivesOwnWindowAMinuteWhereItIsLeftOn)
 {
-    using Args = std::vector<const char*>;
-    for (const auto& [args, seconds] : std::initializer_list<std::pair<Args, std::uint64_t>>{
-             {{"drelk"}, 0},
-             {{"drelk", "--fullscreen"}, 0},
-             {{"drelk", "--root"}, 60},
-             {{"drelk", "--window-id", "0x2a"}, 60},
-             {{"drelk", "--root", "--rescatter", "0"}, 0},
-             {{"drelk", "--rescatter=5"}, 5}}) {
-        std::vector<char*> argv;
-        for (const char* arg : args) {
-            argv.push_back(const_cast<char*>(arg));
-        }
+    const auto period = [](std::vector<const char*> args) {
+        args.insert(args.begin(), "drelk");
         const window::CommandLine command =
-            window::ReadCommandLine(static_cast<int>(argv.size()), argv.data());
-        ASSERT_FALSE(command.exit_status);
-        EXPECT_EQ(command.options.rescatter_seconds, seconds) << args.back();
-    }
+            window::ReadCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()));
+        return command.exit_status ? 999u : command.options.rescatter_seconds;
+    };
+    EXPECT_EQ(period({}), 0u);
+    EXPECT_EQ(period({"--fullscreen"}), 0u);
+    EXPECT_EQ(period({"--root"}), 60u);
+    EXPECT_EQ(period({"--window-id", "0x2a"}), 60u);
+    EXPECT_EQ(period({"--root", "--rescatter", "0"}), 0u);
 }

@@ -245,27 +245,25 @@ TEST(HivePicture, ARescatterIsPaintedInOnePaint)
     hive.SetRescatterSeconds(1);
     harness::TickGate gate(hive);
     harness::ShowAndWait(hive);
+    std::vector<QPoint> places; // the queen's centre and the heads, before and after
+    const auto note_places = [&] {
+        places.push_back(hive.Queen().CircleRect().center().toPoint());
+        for (int n = 1; n <= kDroneCount; ++n) {
+            places.push_back(hive.Drone(n).PixelLine().p1().toPoint());
+        }
+    };
     for (int tick = 1; tick < 10; ++tick) {
         gate.Send();
     }
     QCoreApplication::processEvents();
-    const auto places = [&hive] {
-        std::vector<QPoint> points = {hive.Queen().CircleRect().center().toPoint()};
-        for (int n = 1; n <= kDroneCount; ++n) {
-            points.push_back(hive.Drone(n).PixelLine().p1().toPoint());
-        }
-        return points;
-    };
-    std::vector<QPoint> shown = places();
+    note_places();
     PaintWitness witness;
     hive.installEventFilter(&witness);
-    gate.Send();
-    ASSERT_EQ(hive.QueenLeft(), kQueenStartLeft);
+    gate.Send(); // tick 10
+    ASSERT_EQ(hive.QueenLeft(), kQueenStartLeft) << "tick 10 must begin the flight again";
     ASSERT_EQ(witness.regions.size(), 1u);
-    for (const QPoint& place : places()) {
-        shown.push_back(place);
-    }
-    for (const QPoint& place : shown) {
+    note_places();
+    for (const QPoint& place : places) {
         EXPECT_TRUE(witness.regions[0].contains(place) || !hive.rect().contains(place))
             << place.x() << "," << place.y();
     }
