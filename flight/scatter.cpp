@@ -3,16 +3,18 @@
 
 #include "flight/scatter.h"
 
+#include "flight/designed_layout.h"
 #include "flight/heading.h"
 #include "flight/numeric_rules.h"
 
 #include <cmath>
 
 namespace drelk {
+namespace {
 
-void ScatterDrones(FlightState& state, FlightScene& scene, RandomSource& random)
+// The scatter's draws: the queen's heading, then each drone's.
+void Scatter(FlightState& state, FlightScene& scene, RandomSource& random)
 {
-    random.SeedRandom();
     state.QueenHeading = FloorInt16(360.0 * random.NextRandom());
 
     for (int n = 1; n <= kDroneCount; ++n) {
@@ -33,6 +35,21 @@ void ScatterDrones(FlightState& state, FlightScene& scene, RandomSource& random)
         scene.SetDroneLineY(n, static_cast<float>(drone.Y),
                             static_cast<float>(drone.Length * HeadingCos(tail) + drone.Y));
     }
+}
+
+} // namespace
+
+void ScatterDrones(FlightState& state, FlightScene& scene, RandomSource& random)
+{
+    random.SeedRandom();
+    Scatter(state, scene, random);
+}
+
+void ScatterDronesAgain(FlightState& state, FlightScene& scene, RandomSource& random)
+{
+    scene.SetQueenLeft(kQueenStartLeft);
+    scene.SetQueenTop(kQueenStartTop);
+    Scatter(state, scene, random);
 }
 
 } // namespace drelk

@@ -13,4 +13,9 @@ namespace drelk {
 // window with a random heading and body length, drawing its line. 41 draws in all.
 void ScatterDrones(FlightState& state, FlightScene& scene, RandomSource& random);
 
+// The flight begun again as the start-up scatter began it: the queen back at her start and
+// the same 41 draws, over the window's size as it is now, but without seeding the random
+// source, which goes on where it was.
+void ScatterDronesAgain(FlightState& state, FlightScene& scene, RandomSource& random);
+
 } // namespace drelk

@@ -3,6 +3,7 @@
 
 #include "simulator/sim_options.h"
 
+#include "flight/rescatter.h"
 #include "simulator/bad_input.h"
 #include "simulator/printable_text.h"
 #include "simulator/user_text.h"
@@ -15,7 +16,7 @@ namespace drelk::sim {
 namespace {
 
 // What a whole number counts, for the message when it is none.
-enum class Counted { Ticks, Nothing };
+enum class Counted { Ticks, Seconds, Nothing };
 
 std::uint64_t ParseCount(std::string_view text, std::string_view option, Counted counted)
 {
@@ -26,6 +27,8 @@ std::uint64_t ParseCount(std::string_view text, std::string_view option, Counted
         throw BadInput(
             Filled(counted == Counted::Ticks
                        ? Translated("SimOptions", "%1: %2 is not a whole number of ticks")
+                   : counted == Counted::Seconds
+                       ? Translated("SimOptions", "%1: %2 is not a whole number of seconds")
                        : Translated("SimOptions", "%1: %2 is not a whole number"),
                    {option, Quoted(text)}));
     }
@@ -88,13 +91,18 @@ std::string SimUsage()
     return Translated(
         "SimOptions",
         "Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]\n"
-        "                 [--seed S | --draws FILE]\n"
+        "                 [--rescatter SECONDS] [--seed S | --draws FILE]\n"
         "Runs the Drelk flight without a window and prints its state as CSV: the scatter\n"
         "(tick 0), then every K-th of N movement ticks, and the last tick always.\n"
         "  --ticks N         movement ticks after the scatter (default 100)\n"
         "  --window WxH      the window's outer size in twips (default 9105x6930)\n"
         "  --resize T:WxH    from tick T on, the outer size is WxH (repeatable)\n"
         "  --every K         print every K-th tick (default 1)\n"
+        "  --rescatter SECONDS\n"
+        "                    begin the flight again, as drelk --rescatter does: the\n"
+        "                    queen back at her start and the drones scattered anew,\n"
+        "                    in place of ticks 10 x SECONDS, 20 x SECONDS, ...;\n"
+        "                    0, the default, never\n"
         "  --seed S          seed the generator with S instead of the clock; a run\n"
         "                    seeded from the clock tells its seed on standard error\n"
         "  --draws FILE      take the random draws from FILE ('-': standard input),\n"
@@ -122,6 +130,9 @@ std::string_view ValueForm(std::string_view option)
     if (option == "--draws") {
         return "FILE";
     }
+    if (option == "--rescatter") {
+        return "SECONDS";
+    }
     return "N";
 }
 
@@ -145,6 +156,14 @@ public:
             options_.every = ParseCount(value, option, Counted::Ticks);
             if (options_.every == 0) {
                 throw BadInput(Translated("SimOptions", "--every: '0' is too small (at least 1)"));
+            }
+        } else if (option == "--rescatter") {
+            Once(option, seen_rescatter_);
+            options_.rescatter_seconds = ParseCount(value, option, Counted::Seconds);
+            if (options_.rescatter_seconds > kMostRescatterSeconds) {
+                throw BadInput(Filled(
+                    Translated("SimOptions", "--rescatter: %1 is too large (at most %2 seconds)"),
+                    {Quoted(value), std::to_string(kMostRescatterSeconds)}));
             }
         } else if (option == "--seed") {
             OneSource(option);
@@ -177,6 +196,7 @@ private:
 
     SimOptions& options_;
     bool seen_ticks_ = false, seen_window_ = false, seen_every_ = false;
+    bool seen_rescatter_ = false;
 };
 
 } // namespace
@@ -209,7 +229,8 @@ SimOptions ParseSimOptions(std::span<const std::string_view> args)
         const auto equals = arg.starts_with("--") ? arg.find('=') : std::string_view::npos;
         const std::string_view option = arg.substr(0, equals);
         const bool known = option == "--ticks" || option == "--window" || option == "--resize" ||
-                           option == "--every" || option == "--seed" || option == "--draws";
+                           option == "--every" || option == "--seed" || option == "--draws" ||
+                           option == "--rescatter";
         if (!known) {
             if (option == "--help" || option == "--version") {
                 keep(BadInput(Filled(Translated("SimOptions", "%1: takes no value"), {option})));

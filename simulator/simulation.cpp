@@ -3,7 +3,7 @@
 
 #include "simulator/simulation.h"
 
-#include "flight/movement_tick.h"
+#include "flight/rescatter.h"
 #include "flight/scatter.h"
 #include "simulator/csv_report.h"
 #include "simulator/stop_signals.h"
@@ -57,7 +57,7 @@ void RunSimulation(const SimOptions& options, RandomSource& random, std::FILE* o
             return;
         }
         apply_resizes_up_to(tick);
-        MovementTimer_Timer(state, scene, random);
+        FlightTick(tick, options.rescatter_seconds, state, scene, random);
         // The last tick is the end state of the run, which people look for: always printed.
         if (tick % options.every == 0 || tick == options.ticks) {
             AppendCsvRow(row, tick, state, scene);

@@ -3,6 +3,7 @@
 
 #include "window/command_line.h"
 
+#include "flight/rescatter.h"
 #include "translations/catalogues.h"
 #include "window/exit_status.h"
 #include "window/user_message.h"
@@ -100,10 +101,20 @@ void AddProgramOptions(QCommandLineParser& parser)
                           "Fly the flight of drelk-sim --seed <S>, S a whole number, instead "
                           "of a new one each time."),
                       QStringLiteral("S")});
+    parser.addOption(
+        {QStringLiteral("rescatter"),
+         QCoreApplication::translate(
+             "drelk::window::CommandLine",
+             "Every <SECONDS> the flight begins again: the queen back at her start, the drones "
+             "scattered anew. 0 is never, the default in a window; with --root and --window-id "
+             "the default is %1.")
+             .arg(kLeftOnRescatterSeconds),
+         QStringLiteral("SECONDS")});
     AddShowModeOptions(parser);
 }
 
-// A seed as drelk-sim takes it: a whole number that fits in 64 bits, in decimal.
+// A seed as drelk-sim takes it, and a number of seconds: a whole number that fits in 64
+// bits, in decimal.
 std::optional<std::uint64_t> ParseSeed(const QString& text)
 {
     const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
@@ -287,6 +298,19 @@ CommandLine ReadCommandLine(int argc, char** argv)
     }
     if (const auto status = ReadShowMode(parser, options.show)) {
         return {status, {}};
+    }
+    options.rescatter_seconds = DefaultRescatterSeconds(options.show);
+    if (parser.isSet(QStringLiteral("rescatter"))) {
+        const QString text = parser.value(QStringLiteral("rescatter"));
+        const std::optional<std::uint64_t> seconds = ParseSeed(text);
+        if (!seconds || *seconds > kMostRescatterSeconds) {
+            return {Refuse(QCoreApplication::translate(
+                               "drelk::window::CommandLine",
+                               "--rescatter %1 is not a whole number of seconds from 0 to %2")
+                               .arg(Shown(text), QString::number(kMostRescatterSeconds))),
+                    {}};
+        }
+        options.rescatter_seconds = *seconds;
     }
     return {std::nullopt, options};
 }

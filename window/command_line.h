@@ -27,6 +27,8 @@ struct DrelkOptions {
     ShowMode show;    // where the hive is shown: --fullscreen, --root, --window-id
     // --seed: the flight's generator takes this seed instead of the clock's.
     std::optional<std::uint64_t> seed;
+    // --rescatter, or else the default of where the hive is shown: 0 is never.
+    std::uint64_t rescatter_seconds = 0;
 };
 
 // Either the options to run with, or the exit status of a command line that has already

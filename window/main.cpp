@@ -42,6 +42,7 @@ int main(int argc, char** argv)
 
     MersenneRandom random(command.options.seed);
     Hive hive(random, FaultReportFor(command.options.show), FilledSize(command.options.show));
+    hive.SetRescatterSeconds(command.options.rescatter_seconds);
     // A failed start-up scatter has already been reported and has asked to end.
     if (!hive.HasFailed()) {
         if (const auto status = ShowHive(hive, command.options.show)) {

@@ -163,6 +163,13 @@ QSize FilledSize(const ShowMode& mode)
     return size ? (QSizeF(*size) / screen->devicePixelRatio()).toSize() : QSize();
 }
 
+std::uint64_t DefaultRescatterSeconds(const ShowMode& mode)
+{
+    const bool own_window =
+        mode.place == ShowMode::Place::Window || mode.place == ShowMode::Place::FullScreen;
+    return own_window ? 0 : kLeftOnRescatterSeconds;
+}
+
 FaultReport FaultReportFor(const ShowMode& mode)
 {
     FaultReport report;

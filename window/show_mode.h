@@ -41,6 +41,15 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
 // known. Needs the application object.
 QSize FilledSize(const ShowMode& mode);
 
+// The period of --rescatter when it is not given, in seconds. The hive's own window, full
+// screen or not, flies as designed: never. The places made for leaving it on for hours, which
+// would otherwise show the drones gathered in one spot for nearly all of it, begin the flight
+// again every minute: on a 1920 x 1080 screen the drones are then gathered (all within 60
+// pixels of one another) about a fifth of the time, and under half of it on 1280 x 1024
+// (bench/rescatter_spread.py).
+inline constexpr std::uint64_t kLeftOnRescatterSeconds = 60;
+std::uint64_t DefaultRescatterSeconds(const ShowMode& mode);
+
 // How a failed flight is reported: one line on standard error, then a modal message box
 // titled "The Drelk" in the hive's own window; the line alone where it draws for a
 // screensaver, which holds the keyboard and the mouse, so that no box could ever be closed.

@@ -4,13 +4,15 @@
 """End-to-end cases of drelk's screensaver and full-screen ways to run, in Xvfb under openbox:
 --window-id and --root with XSCREENSAVER_WINDOW inside another program's window (filling it,
 following its size, ending when it goes), --root alone covering the screen, Debian's real
-xscreensaver daemon starting and stopping `drelk --root`, SIGTERM, windows that do not exist,
-and the keys F11, Escape, Space and Ctrl+Q.
+xscreensaver daemon starting and stopping `drelk --root`, the flight begun again (--rescatter),
+SIGTERM, windows that do not exist, and the keys F11, Escape, Space and Ctrl+Q.
 
-    saver_test.py DRELK_BINARY
+    saver_test.py DRELK_BINARY [--save-animation PATH.gif]
 """
 
+import argparse
 import ctypes
+import math
 import os
 import re
 import shutil
@@ -38,8 +40,9 @@ _PR_SET_CHILD_SUBREAPER = 36
 
 
 class Fixture:
-    def __init__(self, session, binary):
+    def __init__(self, session, binary, animation_path=None):
         self.session, self.binary = session, binary
+        self.animation_path = animation_path
         self.program = None
 
     def program_alive(self):
@@ -110,6 +113,17 @@ def changes(session, window, gap=0.5):
     return screen_image.changed_pixels(before, screen_image.grab(session, window)) > 0
 
 
+def drone_spread(session, window):
+    """The diagonal, in pixels, of the box around every light pixel in the window: the white
+    drones and the queen's outline."""
+    image = screen_image.grab(session, window)
+    light = [i for i, v in enumerate(image.luminance()) if v > 200]
+    if not light:
+        return 0.0
+    xs, ys = [i % image.width for i in light], [i // image.width for i in light]
+    return math.hypot(max(xs) - min(xs), max(ys) - min(ys))
+
+
 def expect_one_line(program, status, text, within=5.0):
     got, _ = program.wait_exit(timeout=within)
     err = program.stderr()
@@ -154,6 +168,22 @@ def draws_into_another_programs_window(f):
         host.close()
 
 
+def rescatter_spreads_the_drones_again(f):
+    """Left alone the drones gather around the queen and stay there; begun again, they are
+    spread over the window once more. With seed 1 in 480 x 360 pixels they are all within 60
+    pixels of one another from 9 s on (drelk-sim), and begun again at 15 s."""
+    host = HostWindow(f.session, 480, 360)
+    try:
+        f.drelk("--window-id", str(host.id), "--seed", "1", "--rescatter", "15")
+        wait_filled(f.session, host.id, 480, 360)
+        wait_until(lambda: drone_spread(f.session, host.id) < 120, 15, "the drones to gather")
+        wait_until(lambda: drone_spread(f.session, host.id) > 300, 10,
+                   "the drones to be spread again")
+        expect_quiet_term(f.program)
+    finally:
+        host.close()
+
+
 def root_alone_covers_screen(f):
     """Covering the screen as the root window does: beneath every other window."""
     host = HostWindow(f.session, 200, 100)
@@ -172,6 +202,15 @@ def root_alone_covers_screen(f):
         check("Override Redirect State: yes" in info, "the window manager frames the cover")
         sees_hive(f.session)
         check(host_pixels() == before, "the cover hides another program's window")
+        if f.animation_path:
+            # What a user sees over a minute and a little more, on a screen of its own: the
+            # drones gather, and every minute they are scattered again. Half size, twice as
+            # fast.
+            host.close()
+            frames = screen_image.save_animation(f.session, "root", f.animation_path, 70,
+                                                 interval=0.5, speed=2, scale=50)
+            check(frames >= 100, f"only {frames} pictures in 70 s for the animation")
+            sees_hive(f.session)
         expect_quiet_term(program)
     finally:
         host.close()
@@ -275,6 +314,7 @@ CASES = [
      draws_into_another_programs_window),
     ("--root alone covers the screen, beneath other windows", root_alone_covers_screen),
     ("a window that does not exist ends in one line", missing_windows_end_in_one_line),
+    ("--rescatter spreads the gathered drones again", rescatter_spreads_the_drones_again),
     ("xscreensaver runs drelk --root and stops it with SIGTERM",
      xscreensaver_daemon_runs_and_stops_drelk),
     ("--fullscreen, F11, Escape, Space and Ctrl+Q", fullscreen_and_keys),
@@ -283,9 +323,16 @@ CASES = [
 
 
 def main():
-    if len(sys.argv) != 2 or not os.access(sys.argv[1], os.X_OK):
-        print(__doc__.strip().splitlines()[-1].strip(), file=sys.stderr)
-        return 2
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("binary", help="the drelk program to test")
+    parser.add_argument("--save-animation", metavar="PATH",
+                        help="save a minute of `drelk --root` as a GIF to PATH")
+    args = parser.parse_args()
+    if not os.access(args.binary, os.X_OK):
+        parser.error(f"not an executable: {args.binary}")
+    animation_path = os.path.abspath(args.save_animation) if args.save_animation else None
+    if animation_path and not os.path.isdir(os.path.dirname(animation_path)):
+        parser.error(f"no such folder for the picture: {os.path.dirname(animation_path)}")
     missing = [tool for tool in ("xmessage", "xscreensaver", "xscreensaver-command", "setpriv")
                if shutil.which(tool) is None]
     if missing:
@@ -295,7 +342,7 @@ def main():
     ctypes.CDLL(None, use_errno=True).prctl(_PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
     unwind_on_signals()
     with XSession(*SCREEN) as session:
-        return run_cases(CASES, Fixture(session, os.path.abspath(sys.argv[1])))
+        return run_cases(CASES, Fixture(session, os.path.abspath(args.binary), animation_path))
 
 
 if __name__ == "__main__":

@@ -53,19 +53,24 @@ def save_png(session, window, path):
     session.run(["import", "-silent", "-frame", "-window", str(window), path], timeout=15)
 
 
-def save_animation(session, window, path, seconds):
-    """Records the window as the user sees it for `seconds` s, frame included, and saves it as
-    a looping GIF that plays at the pace it was recorded: each picture stays up until the next
-    one was taken."""
+def save_animation(session, window, path, seconds, interval=0.0, speed=1.0, scale=100):
+    """Records the window as the user sees it for `seconds` s, frame included, a picture at
+    most every `interval` s, and saves it as a looping GIF that plays `speed` times as fast as
+    it was recorded, at `scale` per cent: each picture stays up until the next one was
+    taken."""
     with tempfile.TemporaryDirectory(prefix="drelk-frames-") as folder:
         shots, start = [], time.monotonic()
         while time.monotonic() - start < seconds:
+            taken = time.monotonic()
             shot = os.path.join(folder, f"{len(shots):04d}.png")
-            save_png(session, window, shot)
-            shots.append((shot, time.monotonic()))
+            resize = ["-resize", f"{scale}%"] if scale != 100 else []
+            session.run(["import", "-silent", "-frame", "-window", str(window), *resize, shot],
+                        timeout=15)
+            shots.append((shot, taken))
+            time.sleep(max(0.0, taken + interval - time.monotonic()))
         command = ["convert", "-loop", "0"]
         for (shot, taken), (_, following) in zip(shots, shots[1:]):
-            command += ["-delay", str(max(2, round(100 * (following - taken)))), shot]
+            command += ["-delay", str(max(2, round(100 * (following - taken) / speed))), shot]
         # Only what changed from one picture to the next is stored.
         command += ["-layers", "Optimize", path]
         session.run(command, timeout=120)

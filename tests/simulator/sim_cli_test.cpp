@@ -266,6 +266,26 @@ TEST(SimCli, ResizesApplyFromTheirTick)
     EXPECT_NE(late_lines[9], never_lines[9]);
 }
 
+// Tick 10 x SECONDS is not a movement tick but the flight begun again from the draws that
+// follow: the queen back at her start and the 41 draws of a scatter, without a new seed.
+TEST(SimCli, RescatterBeginsTheFlightAgainInPlaceOfEveryTenthTickPerSecond)
+{
+    const std::string draws = Repeat("0.25", 41 + 9) + Repeat("0.75", 41);
+    const Outcome again = RunSim("--ticks 10 --rescatter 1 --draws -", draws);
+    const Outcome fresh = RunSim("--ticks 0 --draws -", Repeat("0.75", 41));
+    ASSERT_EQ(again.status, 0) << again.err;
+    const auto rows = Lines(again.out);
+    ASSERT_EQ(rows.size(), 12u);
+    EXPECT_EQ(rows[11], "10" + Lines(fresh.out)[1].substr(1));
+    EXPECT_EQ(RunSim("--ticks 9 --rescatter 1 --draws -", draws).out,
+              RunSim("--ticks 9 --draws -", draws).out);
+    EXPECT_EQ(RunSim("--ticks 50 --rescatter 0 --draws -", Repeat("0.25", 91)).out,
+              RunSim("--ticks 50 --draws -", Repeat("0.25", 91)).out);
+    // Seeded, the flight begun again is a new one, not the first over again.
+    const auto seeded = Lines(RunSim("--ticks 10 --rescatter 1 --seed 5").out);
+    EXPECT_NE(seeded[11].substr(2), seeded[1].substr(1));
+}
+
 TEST(SimCli, DrawsRunningOutKeepTheRowsAlreadyPrinted)
 {
     const Outcome run = RunSim("--ticks 5 --draws -", Repeat("0.5", 43));
@@ -291,6 +311,7 @@ TEST(SimCli, BadInputExitsTwoWithOneLine)
     EXPECT_EQ(drelk::tests::RunProgram("LANG=de_DE.UTF-8 " DRELK_SIM_PATH " --frobnicate").err,
               "drelk-sim: unbekannte Option '--frobnicate' (siehe drelk-sim --help)\n");
     expect_bad("--window 0x10", "--window");
+    expect_bad("--rescatter -1", "--rescatter: '-1' is not a whole number of seconds");
     expect_bad("--draws /nonexistent/%2.txt",
                "cannot read '/nonexistent/%2.txt': No such file or directory");
     expect_bad("--draws=/", "--draws: cannot read '/': Is a directory");
@@ -302,8 +323,9 @@ TEST(SimCli, HelpAndVersionAnswerWithinEightyColumns)
 {
     const Outcome run = RunSim("--help --ticks x");
     EXPECT_EQ(run.status, 0);
-    for (const char* word : {"--ticks", "--window", "--resize", "--every", "--seed", "--draws",
-                             "--version", "1 the output", "2 bad input", "3 a fault", "128+S"}) {
+    for (const char* word :
+         {"--ticks", "--window", "--resize", "--every", "--rescatter", "--seed", "--draws",
+          "--version", "1 the output", "2 bad input", "3 a fault", "128+S"}) {
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
     }
     for (const std::string language : {"", "LANG=de_DE.UTF-8 ", "LANG=fr_FR.UTF-8 "}) {

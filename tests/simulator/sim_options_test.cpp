@@ -41,13 +41,14 @@ TEST(SimOptions, DefaultsAreTheDesignedWindowAndAHundredTicks)
     EXPECT_FALSE(options.seed);
     EXPECT_FALSE(options.draws_path);
     EXPECT_TRUE(options.resizes.empty());
+    EXPECT_EQ(options.rescatter_seconds, 0u);
 }
 
 TEST(SimOptions, ReadsEveryOption)
 {
-    const SimOptions options =
-        Parse({"--ticks", "250", "--window", "60000x45000", "--resize", "10:100x200", "--resize",
-               "5:3000x4000", "--every", "7", "--seed", "18446744073709551615"});
+    const SimOptions options = Parse({"--ticks", "250", "--window", "60000x45000", "--resize",
+                                      "10:100x200", "--resize", "5:3000x4000", "--every", "7",
+                                      "--seed", "18446744073709551615", "--rescatter=1000000000"});
     EXPECT_EQ(options.ticks, 250u);
     EXPECT_EQ(options.window.width, 60000);
     EXPECT_EQ(options.window.height, 45000);
@@ -57,6 +58,7 @@ TEST(SimOptions, ReadsEveryOption)
     EXPECT_EQ(options.resizes[1].size.height, 4000);
     EXPECT_EQ(options.every, 7u);
     EXPECT_EQ(*options.seed, 18446744073709551615u);
+    EXPECT_EQ(options.rescatter_seconds, 1000000000u);
     EXPECT_EQ(*Parse({"--draws", "-"}).draws_path, "-");
     EXPECT_EQ(Parse({"--help"}).action, SimAction::PrintHelp);
     EXPECT_EQ(Parse({"--version"}).action, SimAction::PrintVersion);
@@ -118,4 +120,7 @@ TEST(SimOptions, RejectsBadInputWithAMessageNamingTheOption)
     expect_error({"--draws", "f", "--seed", "1"}, "one of --seed and --draws");
     expect_error({"--seed", "abc"}, "--seed");
     expect_error({"--draws", ""}, "--draws");
+    expect_error({"--rescatter", "1.5"}, "--rescatter: '1.5' is not a whole number of seconds");
+    expect_error({"--rescatter", "1000000001"}, "too large (at most 1000000000 seconds)");
+    expect_error({"--rescatter=1", "--rescatter=2"}, "--rescatter: given more than once");
 }

@@ -160,6 +160,8 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
               "XSCREENSAVER_WINDOW is '0xzz'"},
              {no_display + drelk + " --root --fullscreen", 1, "--fullscreen cannot be used"},
              {no_display + drelk + " --seed -1", 1, "--seed '-1' is not a whole number"},
+             {no_display + drelk + " --rescatter 1e3", 1,
+              "--rescatter '1e3' is not a whole number of seconds from 0 to 1000000000"},
              // The window given wins over --root, whatever XSCREENSAVER_WINDOW says.
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root --window-id 0x", 1,
               "--window-id '0x' is not"},

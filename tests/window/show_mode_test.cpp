@@ -6,6 +6,7 @@
 
 #include "tests/support/scripted_random.h"
 #include "tests/window/hive/hive_harness.h"
+#include "window/command_line.h"
 #include "window/exit_status.h"
 #include "window/show_mode.h"
 
@@ -90,4 +91,21 @@ TEST(FaultReportFor, WritesTheLineAndABoxOnlyInTheHivesOwnWindow)
             EXPECT_EQ(text, message);
         }
     }
+}
+
+// The hive's own window flies as designed unless asked; the places made for leaving it on
+// begin the flight again every minute unless told otherwise.
+TEST(DefaultRescatterSeconds, NeverInTheHivesOwnWindowAMinuteWhereItIsLeftOn)
+{
+    const auto period = [](std::vector<const char*> args) {
+        args.insert(args.begin(), "drelk");
+        const window::CommandLine command =
+            window::ReadCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()));
+        return command.exit_status ? 999u : command.options.rescatter_seconds;
+    };
+    EXPECT_EQ(period({}), 0u);
+    EXPECT_EQ(period({"--fullscreen"}), 0u);
+    EXPECT_EQ(period({"--root"}), 60u);
+    EXPECT_EQ(period({"--window-id", "0x2a"}), 60u);
+    EXPECT_EQ(period({"--root", "--rescatter", "0"}), 0u);
 }

@@ -4,7 +4,7 @@
 #include "window/hive/hive.h"
 
 #include "flight/designed_layout.h"
-#include "flight/movement_tick.h"
+#include "flight/rescatter.h"
 #include "flight/scatter.h"
 #include "window/hive/dirty_region.h"
 #include "window/x11/canvas.h"
@@ -33,6 +33,9 @@ std::array<DroneLine, sizeof...(Index)> MakeLines(RepaintTarget& canvas, const T
 {
     return {((void)Index, DroneLine(canvas, scale))...};
 }
+
+// The rescatter period is counted in ticks at this pace, in drelk-sim too.
+static_assert(1000 / Hive::kTickMilliseconds == kTicksPerSecond);
 
 TwipScale ScreenScale(const QScreen* screen)
 {
@@ -171,8 +174,9 @@ void Hive::timerEvent(QTimerEvent* event)
         QWidget::timerEvent(event);
         return;
     }
+    // A tick that begins the flight again is gathered too: its picture shows only the new.
     gathering_ = true;
-    RunHandler([this] { MovementTimer_Timer(state_, *this, random_); });
+    RunHandler([this] { FlightTick(++ticks_, rescatter_seconds_, state_, *this, random_); });
     gathering_ = false;
     RepaintGathered();
 }

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -62,6 +63,9 @@ public:
     // and the flight goes on with the draws it would have had. A failed hive stays stopped.
     void SetPaused(bool paused);
     bool IsPaused() const { return paused_; }
+    // Every `seconds` the flight begins again as it began, in place of a tick (FlightTick);
+    // 0, the designed flight, never. Ticks count, not time, so a pause does not.
+    void SetRescatterSeconds(std::uint64_t seconds) { rescatter_seconds_ = seconds; }
     // For a hive drawn into the whole of a window that has no frame of its own (another
     // program's window, or one covering the screen): its outer size is then its own size.
     void SetFrameless(bool frameless) { frameless_ = frameless; }
@@ -111,6 +115,8 @@ private:
     bool frameless_ = false;
     QMetaObject::Connection dpi_watch_;
     std::unique_ptr<X11Canvas> x11_; // on X11: paints the window itself
+    std::uint64_t rescatter_seconds_ = 0;
+    std::uint64_t ticks_ = 0; // since the start-up scatter
     bool gathering_ = false;
     std::vector<QRect> gathered_;
 };

@@ -234,3 +234,40 @@ TEST(HivePicture, ATickRepaintsOnlyWhereElementsWereAndAre)
     }
     hive.removeEventFilter(&witness);
 }
+
+// The tick that begins the flight again paints at once, in one paint over every old place
+// and every new one: no picture shows part of the old flight beside the new.
+TEST(HivePicture, ARescatterIsPaintedInOnePaint)
+{
+    RecordedReport report;
+    MersenneRandom random(20261207);
+    Hive hive(random, report.Seam());
+    hive.SetRescatterSeconds(1);
+    harness::TickGate gate(hive);
+    harness::ShowAndWait(hive);
+    std::vector<QPoint> places; // the queen's centre and the heads, before and after
+    const auto note_places = [&] {
+        places.push_back(hive.Queen().CircleRect().center().toPoint());
+        for (int n = 1; n <= kDroneCount; ++n) {
+            places.push_back(hive.Drone(n).PixelLine().p1().toPoint());
+        }
+    };
+    for (int tick = 1; tick < 10; ++tick) {
+        gate.Send();
+    }
+    QCoreApplication::processEvents();
+    note_places();
+    PaintWitness witness;
+    hive.installEventFilter(&witness);
+    gate.Send(); // tick 10
+    ASSERT_EQ(hive.QueenLeft(), kQueenStartLeft) << "tick 10 must begin the flight again";
+    ASSERT_EQ(witness.regions.size(), 1u);
+    note_places();
+    for (const QPoint& place : places) {
+        EXPECT_TRUE(witness.regions[0].contains(place) || !hive.rect().contains(place))
+            << place.x() << "," << place.y();
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(witness.regions.size(), 1u);
+    hive.removeEventFilter(&witness);
+}

@@ -231,37 +231,44 @@ TEST(HiveWindow, ScattersOverWhatItWillFillWhenThatIsKnown)
 }
 
 // Seeded alike, the window flies drelk-sim's flight: its scatter over the designed window,
-// its ticks in the window's outer size once shown.
+// its ticks in the window's outer size once shown, and, begun again every 2 s, each new
+// scatter over that size in place of the same tick.
 TEST(HiveWindow, FliesAsTheSimulatorWithTheSameSeed)
 {
     constexpr std::uint64_t kSimSeed = 7;
     constexpr int kTicks = 50;
-    RecordedReport report;
-    MersenneRandom random(kSimSeed);
-    Hive hive(random, report.Seam());
-    harness::TickGate gate(hive);
-    harness::ShowAndWait(hive);
-    hive.resize(200, 150); // so small that the queen turns on the first tick
-    ASSERT_TRUE(QTest::qWaitFor([&] { return hive.size() == QSize(200, 150); }));
-    for (int tick = 0; tick < kTicks; ++tick) {
-        gate.Send();
+    for (const std::uint64_t rescatter : {0u, 2u}) {
+        SCOPED_TRACE(rescatter);
+        RecordedReport report;
+        MersenneRandom random(kSimSeed);
+        Hive hive(random, report.Seam());
+        hive.SetRescatterSeconds(rescatter);
+        harness::TickGate gate(hive);
+        harness::ShowAndWait(hive);
+        hive.resize(200, 150); // so small that the queen turns on the first tick
+        ASSERT_TRUE(QTest::qWaitFor([&] { return hive.size() == QSize(200, 150); }));
+        for (int tick = 0; tick < kTicks; ++tick) {
+            gate.Send();
+        }
+
+        sim::SimOptions options;
+        options.ticks = kTicks;
+        options.seed = kSimSeed;
+        options.rescatter_seconds = rescatter;
+        options.resizes = {
+            {1, {std::lround(hive.WindowWidth()), std::lround(hive.WindowHeight())}}};
+        MersenneRandom sim_random(kSimSeed);
+        char* csv = nullptr;
+        std::size_t csv_size = 0;
+        std::FILE* out = open_memstream(&csv, &csv_size);
+        ASSERT_NE(out, nullptr);
+        sim::RunSimulation(options, sim_random, out);
+        std::fclose(out);
+        const std::string rows(csv, csv_size);
+        std::free(csv);
+
+        std::string row;
+        sim::AppendCsvRow(row, kTicks, hive.State(), harness::SceneOf(hive));
+        EXPECT_EQ(rows.substr(rows.rfind('\n', rows.size() - 2) + 1), row);
     }
-
-    sim::SimOptions options;
-    options.ticks = kTicks;
-    options.seed = kSimSeed;
-    options.resizes = {{1, {std::lround(hive.WindowWidth()), std::lround(hive.WindowHeight())}}};
-    MersenneRandom sim_random(kSimSeed);
-    char* csv = nullptr;
-    std::size_t csv_size = 0;
-    std::FILE* out = open_memstream(&csv, &csv_size);
-    ASSERT_NE(out, nullptr);
-    sim::RunSimulation(options, sim_random, out);
-    std::fclose(out);
-    const std::string rows(csv, csv_size);
-    std::free(csv);
-
-    std::string row;
-    sim::AppendCsvRow(row, kTicks, hive.State(), harness::SceneOf(hive));
-    EXPECT_EQ(rows.substr(rows.rfind('\n', rows.size() - 2) + 1), row);
 }
