@@ -32,6 +32,17 @@ int Fail(const char* kind, const char* message, int status)
     return status;
 }
 
+// Everything printed, the help and the version too, has reached standard output; if not,
+// that is said as for the CSV.
+int Flushed()
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        return Fail("cannot write the output: ", std::strerror(errno),
+                    drelk::sim::kExitWriteFailed);
+    }
+    return drelk::sim::kExitDone;
+}
+
 // Runs on the draws read from `fd`, which may be a pipe or a terminal that keeps the run
 // waiting: a stop signal ends the wait at once.
 void RunFromDescriptor(const drelk::sim::SimOptions& options, int fd, const std::string& name)
@@ -77,10 +88,10 @@ int main(int argc, char** argv)
         switch (options.action) {
         case SimAction::PrintHelp:
             std::fputs(SimUsage().data(), stdout);
-            return kExitDone;
+            return Flushed();
         case SimAction::PrintVersion:
             std::fputs("drelk-sim (Drelk) " DRELK_VERSION_TEXT "\n", stdout);
-            return kExitDone;
+            return Flushed();
         case SimAction::Run:
             break;
         }
@@ -112,8 +123,8 @@ int main(int argc, char** argv)
     } catch (const OutputError& error) {
         return Fail("cannot write the output: ", error.what(), kExitWriteFailed);
     }
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        return Fail("cannot write the output: ", std::strerror(errno), kExitWriteFailed);
+    if (const int status = Flushed(); status != kExitDone) {
+        return status;
     }
     if (const int signal = StopSignal(); signal != 0) {
         DieOfStopSignal(signal);

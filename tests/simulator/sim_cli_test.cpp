@@ -317,4 +317,11 @@ TEST(SimCli, AFailedWriteSaysWhyAndExitsOne)
         drelk::tests::RunProgram("sh -c '" + std::string(DRELK_SIM_PATH) + " --seed 1 >/dev/full'");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "drelk-sim: cannot write the output: No space left on device\n");
+    // The help and the version too, into a full or a closed standard output.
+    for (const char* answer : {"--help >/dev/full", "--version >&-"}) {
+        const Outcome failed =
+            drelk::tests::RunProgram("sh -c '" + std::string(DRELK_SIM_PATH) + " " + answer + "'");
+        EXPECT_EQ(failed.status, 1) << answer;
+        EXPECT_EQ(failed.err.rfind("drelk-sim: cannot write the output: ", 0), 0u) << failed.err;
+    }
 }

@@ -113,6 +113,9 @@ TEST(SimOptions, RejectsBadInputWithAMessageNamingTheOption)
     expect_error({"--resize", "100x200"}, "TICK:WIDTHxHEIGHT");
     expect_error({"--resize", "x:100x200"}, "--resize");
     expect_error({"--resize", "3:0x200"}, "--resize");
+    expect_error({"--resize", "11:5x5", "--ticks", "10"},
+                 "--resize: tick 11 comes after the last tick, 10 (see --ticks)");
+    EXPECT_EQ(ErrorOf({"--resize", "10:5x5", "--ticks", "10"}), "(accepted)");
     expect_error({"--every", "0"}, "--every: '0' is too small (at least 1)");
     expect_error({"--seed", "1", "--draws", "f"}, "one of --seed and --draws");
     expect_error({"--draws", "f", "--seed", "1"}, "one of --seed and --draws");
