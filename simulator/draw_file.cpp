@@ -3,12 +3,14 @@
 
 #include "simulator/draw_file.h"
 
+#include "flight/scatter.h"
 #include "simulator/bad_input.h"
 #include "simulator/printable_text.h"
 
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <limits>
 
 namespace drelk::sim {
 namespace {
@@ -16,6 +18,16 @@ namespace {
 [[noreturn]] void Reject(std::string_view source, std::uint64_t line_number, const std::string& why)
 {
     throw BadInput(Printable(source) + ":" + std::to_string(line_number) + ": " + why);
+}
+
+// The draws of a flight of `ticks` ticks, counted in full even past the largest count.
+std::string DrawsTaken(std::uint64_t ticks)
+{
+    constexpr std::uint64_t kScatter = kScatterDraws;
+    if (ticks > std::numeric_limits<std::uint64_t>::max() - kScatter) {
+        return std::to_string(kScatter) + " + " + std::to_string(ticks);
+    }
+    return std::to_string(kScatter + ticks);
 }
 
 } // namespace
@@ -52,7 +64,9 @@ float DrawFileRandom::NextRandom()
         const std::uint64_t count = line_number_ - 1;
         Reject(name_, line_number_,
                "the draws ran out after " + std::to_string(count) +
-                   (count == 1 ? " value" : " values"));
+                   (count == 1 ? " value" : " values") + "; the flight takes " +
+                   DrawsTaken(ticks_) + " (" + std::to_string(kScatterDraws) +
+                   " for the scatter, then one a tick)");
     }
     return ParseDraw(line_, name_, line_number_);
 }

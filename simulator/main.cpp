@@ -50,7 +50,7 @@ void RunFromDescriptor(const drelk::sim::SimOptions& options, int fd, const std:
     using namespace drelk::sim;
     StoppableInput input(fd);
     std::istream in(&input);
-    DrawFileRandom draws(in, name);
+    DrawFileRandom draws(in, name, options.ticks);
     RunSimulation(options, draws, stdout);
 }
 

@@ -270,7 +270,8 @@ TEST(SimCli, DrawsRunningOutKeepTheRowsAlreadyPrinted)
 {
     const Outcome run = RunSim("--ticks 5 --draws -", Repeat("0.5", 43));
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "drelk-sim: standard input:44: the draws ran out after 43 values\n");
+    EXPECT_EQ(run.err, "drelk-sim: standard input:44: the draws ran out after 43 values; the "
+                       "flight takes 46 (41 for the scatter, then one a tick)\n");
     const auto lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 4u); // header, scatter, ticks 1 and 2
     EXPECT_EQ(Fields(lines[3]).size(), 84u);
