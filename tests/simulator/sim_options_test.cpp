@@ -77,6 +77,9 @@ TEST(SimOptions, HelpAndVersionWinOverMistakes)
     EXPECT_EQ(Parse({"--help", "--ticks", "x"}).action, SimAction::PrintHelp);
     EXPECT_EQ(Parse({"--bogus", "stray", "-h", "--ticks"}).action, SimAction::PrintHelp);
     EXPECT_EQ(Parse({"--window", "0x0", "--version"}).action, SimAction::PrintVersion);
+    // The help wins over the version, in either order, as with drelk.
+    EXPECT_EQ(Parse({"--help", "--version"}).action, SimAction::PrintHelp);
+    EXPECT_EQ(Parse({"-v", "-h"}).action, SimAction::PrintHelp);
     // A mistake kept while they win is not handed back as an option to run with.
     const SimOptions answered = Parse({"--version", "--every", "0", "--ticks", "7"});
     EXPECT_EQ(answered.every, 1u);
