@@ -10,8 +10,13 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <limits>
 
@@ -200,14 +205,30 @@ QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
            QCoreApplication::translate("drelk::window::CommandLine", " (see drelk --help-all)");
 }
 
-void PrintHelp(int argc, char** argv, bool show_qt_options)
+QString HelpText(bool show_qt_options)
 {
-    // The usage line names the program as it was called, which the parser takes from an
-    // application object; a core one needs no display.
-    QCoreApplication reader(argc, argv);
+    // The usage line names the program as the parser finds it in an application object's
+    // first argument: "drelk", not the path it was called by. A core one needs no display.
+    ArgumentVector named("drelk", {});
+    QCoreApplication reader(named.argc(), named.argv());
     QCommandLineParser parser;
     SetUp(parser, show_qt_options);
-    std::fputs(qPrintable(parser.helpText()), stdout);
+    return parser.helpText();
+}
+
+// The help or the version could not be written (errno says why): the program ends as for
+// a bad command line.
+int CannotAnswer()
+{
+    return Refuse(QCoreApplication::translate("drelk::window::CommandLine",
+                                              "cannot write to standard output: %1")
+                      .arg(QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+// The help or the version has been printed, and has reached standard output.
+int Answered()
+{
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kExitOk : CannotAnswer();
 }
 
 DrelkOptions ReadOptions(const QCommandLineParser& parser)
@@ -244,13 +265,18 @@ CommandLine ReadCommandLine(int argc, char** argv)
 
     // --help and --version win over any mistake around them.
     if (parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("help"))) {
-        PrintHelp(argc, argv, parser.isSet(QStringLiteral("help-all")));
-        return {kExitOk, {}};
+        // Were standard output closed, the application object that makes the help would
+        // open a file in its place, and the help would go there.
+        if (fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+            return {CannotAnswer(), {}};
+        }
+        std::fputs(qPrintable(HelpText(parser.isSet(QStringLiteral("help-all")))), stdout);
+        return {Answered(), {}};
     }
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
-        return {kExitOk, {}};
+        return {Answered(), {}};
     }
     if (!parsed) {
         return {Refuse(Mistake(parser, arguments)), {}};
@@ -264,6 +290,11 @@ CommandLine ReadCommandLine(int argc, char** argv)
                 {}};
     }
     DrelkOptions options = ReadOptions(parser);
+    if (parser.values(QStringLiteral("seed")).size() > 1) {
+        return {Refuse(QCoreApplication::translate("drelk::window::CommandLine",
+                                                   "--seed is given more than once")),
+                {}};
+    }
     if (parser.isSet(QStringLiteral("seed"))) {
         const QString text = parser.value(QStringLiteral("seed"));
         options.seed = ParseSeed(text);

@@ -37,9 +37,9 @@ struct CommandLine {
     DrelkOptions options;
 };
 
-// Reads the command line: the program's own options and every option that QApplication
-// and its platform plugins take. Anything else, and any argument, is refused. Takes argc
-// and argv because answering --help needs an application object made from them.
+// Reads the command line, argc and argv as main() has them: the program's own options and
+// every option that QApplication and its platform plugins take. Anything else, and any
+// argument, is refused.
 CommandLine ReadCommandLine(int argc, char** argv);
 
 // The argc and argv that QApplication is made from: the program name, then `arguments`.
