@@ -145,7 +145,8 @@ void SetUp(QCommandLineParser& parser, bool show_qt_options)
         "resumes, Ctrl+Q quits. As a screensaver (--root, --window-id) it is stopped\n"
         "with SIGTERM, of which it dies at once (a shell shows status 143).\n\n"
         "Exit status: 0 closed or quit; 1 a bad command line or no display; 2 no X window\n"
-        "to draw into (--root, --window-id); 3 a broken rule of the flight."));
+        "to draw into (--root, --window-id), or it was destroyed; 3 a broken rule of the\n"
+        "flight."));
     // "-platform" is one option, as Qt programs have always written it, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     AddProgramOptions(parser);
