@@ -32,9 +32,11 @@ struct QtOption {
     const char* help;
 };
 
-// The options of QGuiApplication, QApplication and the xcb platform plugin in Qt 6.4 to 6.8, as
-// their sources read them. Not -qmljsdebugger: a Widgets program has no QML to debug. The
-// X11 ones are harmless elsewhere: other platforms leave them unread.
+// The options of QGuiApplication, QApplication and the xcb platform plugin, as their sources
+// read them. Qt workaround, checked on Qt 6.4.2 and 6.8.2: Qt lists them only in its own
+// --help-all and takes them itself, so a copy is the one way to refuse everything else. Not
+// -qmljsdebugger: a Widgets program has no QML to debug. The X11 ones are harmless
+// elsewhere: other platforms leave them unread.
 constexpr QtOption kQtOptions[] = {
     {"platform", "platformName[:options]", "QGuiApplication",
      QT_TRANSLATE_NOOP("QGuiApplication", "QPA plugin. See QGuiApplication documentation for "

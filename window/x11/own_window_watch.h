@@ -12,9 +12,10 @@ class QWidget;
 namespace drelk::window {
 
 // Says when another X client destroys a widget's own top-level window, as
-// `xdotool windowclose` (XDestroyWindow) does. Qt's X11 back end hears of it, since it asks
-// for its windows' structure events, but does nothing: the widget stays shown with no
-// window and the program runs on, drawing nowhere (Qt 6.4.2, and its sources to 6.8).
+// `xdotool windowclose` (XDestroyWindow) does. Qt workaround, checked on Qt 6.4.2 (and in
+// Qt's sources to 6.8): Qt's X11 back end hears of it, since it asks for its windows'
+// structure events, but does nothing: the widget stays shown with no window and the
+// program runs on, drawing nowhere.
 // A window that Qt destroys itself is not reported: by the time its end is heard of, the
 // widget no longer has that window.
 class OwnWindowWatch final : public QObject, public QAbstractNativeEventFilter {
