@@ -3,6 +3,7 @@
 
 #include "simulator/draw_file.h"
 
+#include "flight/scatter.h"
 #include "simulator/bad_input.h"
 #include "simulator/printable_text.h"
 #include "simulator/user_text.h"
@@ -10,6 +11,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <limits>
 
 namespace drelk::sim {
 namespace {
@@ -17,6 +19,16 @@ namespace {
 [[noreturn]] void Reject(std::string_view source, std::uint64_t line_number, const std::string& why)
 {
     throw BadInput(Printable(source) + ":" + std::to_string(line_number) + ": " + why);
+}
+
+// The draws of a flight of `ticks` ticks, counted in full even past the largest count.
+std::string DrawsTaken(std::uint64_t ticks)
+{
+    constexpr std::uint64_t kScatter = kScatterDraws;
+    if (ticks > std::numeric_limits<std::uint64_t>::max() - kScatter) {
+        return std::to_string(kScatter) + " + " + std::to_string(ticks);
+    }
+    return std::to_string(kScatter + ticks);
 }
 
 } // namespace
@@ -56,10 +68,14 @@ float DrawFileRandom::NextRandom()
                           {std::strerror(errno)}));
         }
         const std::uint64_t count = line_number_ - 1;
-        Reject(name_, line_number_,
-               count == 1 ? Translated("DrawFile", "the draws ran out after 1 value")
-                          : Filled(Translated("DrawFile", "the draws ran out after %1 values"),
-                                   {std::to_string(count)}));
+        Reject(
+            name_, line_number_,
+            Filled(count == 1
+                       ? Translated("DrawFile", "the draws ran out after 1 value; the flight "
+                                                "takes %1 (%2 for the scatter, then one a tick)")
+                       : Translated("DrawFile", "the draws ran out after %3 values; the flight "
+                                                "takes %1 (%2 for the scatter, then one a tick)"),
+                   {DrawsTaken(ticks_), std::to_string(kScatterDraws), std::to_string(count)}));
     }
     return ParseDraw(line_, name_, line_number_);
 }

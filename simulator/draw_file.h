@@ -13,12 +13,16 @@
 namespace drelk::sim {
 
 // A random source that replays draws from a text stream, one decimal number per line,
-// read as it goes (so a pipe can feed a run of any length). Seeding does nothing.
-// A line that is not a float with 0 <= r < 1, or the end of the draws, throws BadInput
-// naming the source and the line.
+// read as it goes (so a pipe can feed a run of any length), for a flight of `ticks`
+// movement ticks. Seeding does nothing. A line that is not a float with 0 <= r < 1, or the
+// end of the draws, throws BadInput naming the source and the line, and for the end how
+// many draws the flight takes.
 class DrawFileRandom final : public RandomSource {
 public:
-    DrawFileRandom(std::istream& in, std::string name) : in_(in), name_(std::move(name)) {}
+    DrawFileRandom(std::istream& in, std::string name, std::uint64_t ticks)
+        : in_(in), name_(std::move(name)), ticks_(ticks)
+    {
+    }
 
     void SeedRandom() override {}
     float NextRandom() override;
@@ -26,6 +30,7 @@ public:
 private:
     std::istream& in_;
     std::string name_;
+    std::uint64_t ticks_;
     std::string line_;
     std::uint64_t line_number_ = 0;
 };

@@ -34,6 +34,19 @@ int Fail(const std::string& message, int status)
     return status;
 }
 
+// Everything printed, the help and the version too, has reached standard output; if not,
+// that is said as for the CSV.
+int Flushed()
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        return Fail(
+            drelk::sim::Filled(drelk::sim::Translated("drelk-sim", "cannot write the output: %1"),
+                               {std::strerror(errno)}),
+            drelk::sim::kExitWriteFailed);
+    }
+    return drelk::sim::kExitDone;
+}
+
 // Runs on the draws read from `fd`, which may be a pipe or a terminal that keeps the run
 // waiting: a stop signal ends the wait at once.
 void RunFromDescriptor(const drelk::sim::SimOptions& options, int fd, const std::string& name)
@@ -41,7 +54,7 @@ void RunFromDescriptor(const drelk::sim::SimOptions& options, int fd, const std:
     using namespace drelk::sim;
     StoppableInput input(fd);
     std::istream in(&input);
-    DrawFileRandom draws(in, name);
+    DrawFileRandom draws(in, name, options.ticks);
     RunSimulation(options, draws, stdout);
 }
 
@@ -82,10 +95,10 @@ int main(int argc, char** argv)
         switch (options.action) {
         case SimAction::PrintHelp:
             std::fputs(SimUsage().c_str(), stdout);
-            return kExitDone;
+            return Flushed();
         case SimAction::PrintVersion:
             std::fputs("drelk-sim (Drelk) " DRELK_VERSION_TEXT "\n", stdout);
-            return kExitDone;
+            return Flushed();
         case SimAction::Run:
             break;
         }
@@ -121,10 +134,8 @@ int main(int argc, char** argv)
         return Fail(Filled(Translated("drelk-sim", "cannot write the output: %1"), {error.what()}),
                     kExitWriteFailed);
     }
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        return Fail(
-            Filled(Translated("drelk-sim", "cannot write the output: %1"), {std::strerror(errno)}),
-            kExitWriteFailed);
+    if (const int status = Flushed(); status != kExitDone) {
+        return status;
     }
     if (const int signal = StopSignal(); signal != 0) {
         DieOfStopSignal(signal);

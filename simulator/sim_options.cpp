@@ -272,6 +272,14 @@ SimOptions ParseSimOptions(std::span<const std::string_view> args)
     if (mistake) {
         throw *mistake;
     }
+    // A resize is made before its tick runs; one after the last tick would never be made.
+    for (const Resize& resize : options.resizes) {
+        if (resize.tick > options.ticks) {
+            throw BadInput("--resize: tick " + std::to_string(resize.tick) +
+                           " comes after the last tick, " + std::to_string(options.ticks) +
+                           " (see --ticks)");
+        }
+    }
     return options;
 }
 

@@ -13,8 +13,13 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <limits>
 
@@ -30,9 +35,11 @@ struct QtOption {
     const char* help;
 };
 
-// The options of QGuiApplication, QApplication and the xcb platform plugin in Qt 6.4 to 6.8, as
-// their sources read them. Not -qmljsdebugger: a Widgets program has no QML to debug. The
-// X11 ones are harmless elsewhere: other platforms leave them unread.
+// The options of QGuiApplication, QApplication and the xcb platform plugin, as their sources
+// read them. Qt workaround, checked on Qt 6.4.2 and 6.8.2: Qt lists them only in its own
+// --help-all and takes them itself, so a copy is the one way to refuse everything else. Not
+// -qmljsdebugger: a Widgets program has no QML to debug. The X11 ones are harmless
+// elsewhere: other platforms leave them unread.
 constexpr QtOption kQtOptions[] = {
     {"platform", "platformName[:options]", "QGuiApplication",
      QT_TRANSLATE_NOOP("QGuiApplication", "QPA plugin. See QGuiApplication documentation for "
@@ -153,7 +160,8 @@ void SetUp(QCommandLineParser& parser, bool show_qt_options)
         "resumes, Ctrl+Q quits. As a screensaver (--root, --window-id) it is stopped\n"
         "with SIGTERM, of which it dies at once (a shell shows status 143).\n\n"
         "Exit status: 0 closed or quit; 1 a bad command line or no display; 2 no X window\n"
-        "to draw into (--root, --window-id); 3 a broken rule of the flight."));
+        "to draw into (--root, --window-id), or it was destroyed; 3 a broken rule of the\n"
+        "flight."));
     // "-platform" is one option, as Qt programs have always written it, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     AddProgramOptions(parser);
@@ -216,11 +224,26 @@ QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
            QCoreApplication::translate("drelk::window::CommandLine", " (see drelk --help-all)");
 }
 
-void PrintHelp(bool show_qt_options)
+QString HelpText(bool show_qt_options)
 {
     QCommandLineParser parser;
     SetUp(parser, show_qt_options);
-    std::fputs(qPrintable(parser.helpText()), stdout);
+    return parser.helpText();
+}
+
+// The help or the version could not be written (errno says why): the program ends as for
+// a bad command line.
+int CannotAnswer()
+{
+    return Refuse(QCoreApplication::translate("drelk::window::CommandLine",
+                                              "cannot write to standard output: %1")
+                      .arg(QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+// The help or the version has been printed, and has reached standard output.
+int Answered()
+{
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kExitOk : CannotAnswer();
 }
 
 DrelkOptions ReadOptions(const QCommandLineParser& parser)
@@ -247,11 +270,15 @@ DrelkOptions ReadOptions(const QCommandLineParser& parser)
 
 CommandLine ReadCommandLine(int argc, char** argv)
 {
+    // Were standard output closed, the application object below would open a file in its
+    // place, and the help would go there.
+    const bool output_closed = fcntl(STDOUT_FILENO, F_GETFD) == -1;
     // An application object for the reading, made from the program's name alone: the
-    // parser's usage line names the program as it was called from it, and Qt's texts and
-    // ours are translated through it. A core one needs no display.
-    int name_only = 1;
-    QCoreApplication reader(name_only, argv);
+    // parser's usage line names the program as it finds it there, "drelk", not the path it
+    // was called by; and Qt's texts and ours are translated through it. A core one needs no
+    // display.
+    ArgumentVector named("drelk", {});
+    QCoreApplication reader(named.argc(), named.argv());
     InstallCatalogues();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
@@ -263,13 +290,21 @@ CommandLine ReadCommandLine(int argc, char** argv)
 
     // --help and --version win over any mistake around them.
     if (parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("help"))) {
-        PrintHelp(parser.isSet(QStringLiteral("help-all")));
-        return {kExitOk, {}};
+        if (output_closed) {
+            errno = EBADF;
+            return {CannotAnswer(), {}};
+        }
+        std::fputs(qPrintable(HelpText(parser.isSet(QStringLiteral("help-all")))), stdout);
+        return {Answered(), {}};
     }
     if (parser.isSet(QStringLiteral("version"))) {
+        if (output_closed) {
+            errno = EBADF;
+            return {CannotAnswer(), {}};
+        }
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
-        return {kExitOk, {}};
+        return {Answered(), {}};
     }
     if (!parsed) {
         return {Refuse(Mistake(parser, arguments)), {}};
@@ -283,6 +318,11 @@ CommandLine ReadCommandLine(int argc, char** argv)
                 {}};
     }
     DrelkOptions options = ReadOptions(parser);
+    if (parser.values(QStringLiteral("seed")).size() > 1) {
+        return {Refuse(QCoreApplication::translate("drelk::window::CommandLine",
+                                                   "--seed is given more than once")),
+                {}};
+    }
     if (parser.isSet(QStringLiteral("seed"))) {
         const QString text = parser.value(QStringLiteral("seed"));
         options.seed = ParseSeed(text);

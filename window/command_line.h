@@ -39,10 +39,10 @@ struct CommandLine {
     DrelkOptions options;
 };
 
-// Reads the command line: the program's own options and every option that QApplication
-// and its platform plugins take. Anything else, and any argument, is refused. Reads them
-// through an application object of its own, with no display and drelk's catalogues
-// installed, so it comes before the QApplication.
+// Reads the command line, argc and argv as main() has them: the program's own options and
+// every option that QApplication and its platform plugins take. Anything else, and any
+// argument, is refused. Reads them through an application object of its own, with no
+// display and drelk's catalogues installed, so it comes before the QApplication.
 CommandLine ReadCommandLine(int argc, char** argv);
 
 // The argc and argv that QApplication is made from: the program name, then `arguments`.

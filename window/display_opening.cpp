@@ -95,10 +95,11 @@ QString Target(const QString& platform, const QString& display_option)
 
 QString DisplayFailure(const QString& held, const QString& display_option)
 {
-    // Qt reports each platform it tried, in order, in the category qt.qpa.plugin: "Could not
-    // find" an unknown one, "Could not load" one that failed to start. It says so only in
-    // these words (6.4.2 to 6.8.2): no call tells what was tried or why it failed. Where
-    // the words change, the line falls back to Qt's fatal message.
+    // Qt workaround, checked on Qt 6.4.2 and 6.8.2: Qt reports each platform it tried, in
+    // order, in the category qt.qpa.plugin: "Could not find" an unknown one, "Could not
+    // load" one that failed to start. It says so only in these words: no call tells what was
+    // tried or why it failed. Where the words change, the line falls back to Qt's fatal
+    // message.
     static const QRegularExpression tried(QStringLiteral(
         R"re(^qt\.qpa\.plugin: Could not (find|load) the Qt platform plugin "([^"]*)")re"));
     static const QRegularExpression available(
@@ -127,9 +128,10 @@ QString DisplayFailure(const QString& held, const QString& display_option)
     return DisplayOpening::tr("cannot open a display: %1").arg(failures.join(QStringLiteral("; ")));
 }
 
+// Qt workaround, checked on Qt 6.4.2 and 6.8.2: with no platform that starts, Qt calls
+// qFatal, which aborts with a core dump after advising to reinstall the program.
 DisplayOpening::DisplayOpening(const QString& display)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0) // qFatal, abort and a core: 6.4.2 to 6.8.2 at least
     holding = new Holding;
     holding->display_option = display;
     std::fflush(stderr);
@@ -144,9 +146,6 @@ DisplayOpening::DisplayOpening(const QString& display)
         holding->saved_stderr = -1;
     }
     holding->previous = qInstallMessageHandler(Hold);
-#else
-    Q_UNUSED(display);
-#endif
 }
 
 void DisplayOpening::Opened()

@@ -8,6 +8,7 @@
 #include "window/program_end.h"
 #include "window/user_message.h"
 #include "window/x11/foreign_window.h"
+#include "window/x11/own_window_watch.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -64,6 +65,21 @@ bool ForScreensaver(const ShowMode& mode)
 
 // Whether the hive covers the whole screen rather than a window it is given.
 bool CoversScreen(const ShowMode& mode) { return !mode.window || IsRootWindow(*mode.window); }
+
+// Another program may destroy the hive's own window (on X11): then, as when a window it
+// draws into goes, nothing is left to draw into and the program ends.
+void EndWhenOwnWindowDestroyed(Hive& hive)
+{
+    if (const OwnWindowWatch* watch = OwnWindowWatch::Watch(hive)) {
+        QObject::connect(watch, &OwnWindowWatch::Destroyed, &hive, [&hive](std::uint32_t id) {
+            hive.SetPaused(true);
+            TellUser(QCoreApplication::translate(
+                         "ShowMode", "the hive's X window 0x%1 was destroyed by another program")
+                         .arg(id, 0, 16));
+            EndProgram(kExitNoWindow);
+        });
+    }
+}
 
 } // namespace
 
@@ -192,10 +208,12 @@ std::optional<int> ShowHive(Hive& hive, const ShowMode& mode)
     case ShowMode::Place::Window:
         new HiveKeys(hive);
         hive.show();
+        EndWhenOwnWindowDestroyed(hive);
         return std::nullopt;
     case ShowMode::Place::FullScreen:
         new HiveKeys(hive);
         hive.showFullScreen();
+        EndWhenOwnWindowDestroyed(hive);
         return std::nullopt;
     case ShowMode::Place::Root:
     case ShowMode::Place::WindowId:
@@ -212,6 +230,7 @@ std::optional<int> ShowHive(Hive& hive, const ShowMode& mode)
     DarkenForScreensaver(hive);
     if (CoversScreen(mode)) {
         CoverScreen(hive);
+        EndWhenOwnWindowDestroyed(hive);
         return std::nullopt;
     }
     hive.SetFrameless(true);

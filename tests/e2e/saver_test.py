@@ -5,7 +5,8 @@
 --window-id and --root with XSCREENSAVER_WINDOW inside another program's window (filling it,
 following its size, ending when it goes), --root alone covering the screen, Debian's real
 xscreensaver daemon starting and stopping `drelk --root`, the flight begun again (--rescatter),
-SIGTERM, windows that do not exist, and the keys F11, Escape, Space and Ctrl+Q.
+SIGTERM, windows that do not exist or that another program destroys, and the keys F11, Escape,
+Space and Ctrl+Q. Each case ends whatever it started, passed or failed.
 
     saver_test.py DRELK_BINARY [--save-animation PATH.gif]
 """
@@ -43,26 +44,61 @@ class Fixture:
     def __init__(self, session, binary, animation_path=None):
         self.session, self.binary = session, binary
         self.animation_path = animation_path
+        # What the running case started: processes, pids of others' (the daemon's drelk) and,
+        # negative, the sessions they lead (the daemon's, with its helpers).
+        self.started = []
         self.program = None
 
     def program_alive(self):
         return True  # each case starts a program of its own
 
     def drelk(self, *args, env=None):
-        """Starts drelk, first ending one that a failed case has left running."""
-        if self.program and self.program.alive():
-            self.program.process.kill()
-            self.program.process.wait(timeout=5)
         self.program = DrelkProcess(self.session, self.binary, args, env)
+        self.started.append(self.program.process)
         return self.program
+
+    def end_case(self):
+        """Ends what the case started, so that nothing of a failed one, not a "The Drelk"
+        window either, is left for the next."""
+        for thing in reversed(self.started):
+            if isinstance(thing, int):
+                for pid in [thing] if thing > 0 else session_members(-thing):
+                    try:
+                        os.kill(pid, signal.SIGKILL)
+                    except ProcessLookupError:
+                        pass
+            elif thing.poll() is None:
+                thing.kill()
+                thing.wait(timeout=5)
+        self.started.clear()
+
+
+def session_members(session):
+    members = []
+    for name in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            if os.getsid(int(name)) == session:
+                members.append(int(name))
+        except OSError:
+            pass  # gone meanwhile
+    return members
+
+
+def ending_what_it_started(case):
+    def run(f):
+        try:
+            case(f)
+        finally:
+            f.end_case()
+    return run
 
 
 class HostWindow:
     """Another program's window to draw into: an xmessage, managed by openbox."""
 
-    def __init__(self, session, width, height):
+    def __init__(self, session, width, height, place="+40+40"):
         self.session = session
-        self.process = session.spawn(["xmessage", "-geometry", f"{width}x{height}+40+40",
+        self.process = session.spawn(["xmessage", "-geometry", f"{width}x{height}{place}",
                                       "host"], log="xmessage.log")
         def shown():
             found = session.run(["xdotool", "search", "--onlyvisible", "--classname",
@@ -89,12 +125,19 @@ def wait_filled(session, parent, width, height):
                f"drelk's window to fill window {parent:#x} at {width}x{height}")
 
 
-def sees_hive(session, window="root", timeout=10.0):
+def shot(session, window="root", width=None):
+    """A shot of the window, or of its left `width` pixels."""
+    image = screen_image.grab(session, window)
+    return screen_image.crop(image, 0, 0, width, image.height) if width else image
+
+
+def sees_hive(session, window="root", timeout=10.0, width=None):
     """The queen's disc and white drone strokes on black, as screensavers are dark, in a shot
-    of the window within `timeout` s. Those near the queen may touch her."""
+    of the window (its left `width` pixels, if given) within `timeout` s. Those near the queen
+    may touch her."""
     deadline, why = time.monotonic() + timeout, ""
     while time.monotonic() < deadline:
-        image = screen_image.grab(session, window)
+        image = shot(session, window, width)
         disc, why = screen_image.queen_disc(image, QUEEN_DIAMETER)
         strokes = screen_image.line_strokes(image, DRONE_PEN_WIDTH, *DRONE_STROKE_LENGTH,
                                             light=True)
@@ -105,6 +148,17 @@ def sees_hive(session, window="root", timeout=10.0):
                       else f"only {black:.0%} of the picture is black")
         time.sleep(0.2)
     raise AssertionError(f"no hive seen in window {window}: {why}")
+
+
+def spread_over_screen(take_shot, light):
+    """Drones scattered over the whole screen: some start beyond the designed window's size at
+    the top left, where a scatter over that size would keep them all."""
+    def beyond():
+        strokes = screen_image.line_strokes(take_shot(), DRONE_PEN_WIDTH, *DRONE_STROKE_LENGTH,
+                                            light=light)
+        return any(s.cx > DESIGNED_CLIENT_SIZE[0] + 30 or s.cy > DESIGNED_CLIENT_SIZE[1] + 30
+                   for s in strokes)
+    wait_until(beyond, 3, "a drone beyond the designed window's size")
 
 
 def changes(session, window, gap=0.5):
@@ -152,14 +206,22 @@ def draws_into_another_programs_window(f):
         wait_filled(f.session, host.id, 480, 360)
         sees_hive(f.session, host.id)
         expect_quiet_term(program)
-        # At scale 2 the host's size in device pixels is the hive's size in device pixels.
-        program = f.drelk("--window-id", str(host.id), env={"QT_SCALE_FACTOR": "2"})
+        # At scale 2 the host's size in device pixels is the hive's size in device pixels,
+        # the drones start in sight, and the hive follows the host's size.
+        program = f.drelk("--window-id", str(host.id), "--seed", "3",
+                          env={"QT_SCALE_FACTOR": "2"})
         wait_filled(f.session, host.id, 480, 360)
-        expect_quiet_term(program)
-        program = f.drelk("--window-id", str(host.id))
-        wait_filled(f.session, host.id, 480, 360)
+        wait_until(lambda: len(screen_image.line_strokes(
+            screen_image.grab(f.session, host.id), 2 * DRONE_PEN_WIDTH,
+            *(2 * n for n in DRONE_STROKE_LENGTH), light=True)) >= 6, 3,
+            "six drones or more in sight at scale 2")
         resize(f.session, host.id, 540, 400)
         wait_filled(f.session, host.id, 540, 400)
+        expect_quiet_term(program)
+        program = f.drelk("--window-id", str(host.id))
+        wait_filled(f.session, host.id, 540, 400)
+        resize(f.session, host.id, 480, 360)
+        wait_filled(f.session, host.id, 480, 360)
         sees_hive(f.session, host.id)
         check(changes(f.session, host.id), "the picture did not change")
         host.close()
@@ -185,8 +247,9 @@ def rescatter_spreads_the_drones_again(f):
 
 
 def root_alone_covers_screen(f):
-    """Covering the screen as the root window does: beneath every other window."""
-    host = HostWindow(f.session, 200, 100)
+    """Covering the screen as the root window does: beneath every other window. The hive is
+    looked for left of that window, in the cover's own pixels."""
+    host = HostWindow(f.session, 200, 100, place="-40-40")
     try:
         where = client_geometry(f.session, host.id)
         def host_pixels():
@@ -200,7 +263,8 @@ def root_alone_covers_screen(f):
               f"the covering window is {geometry}")
         info = f.session.run(["xwininfo", "-id", str(window)]).stdout.decode()
         check("Override Redirect State: yes" in info, "the window manager frames the cover")
-        sees_hive(f.session)
+        sees_hive(f.session, width=where.x - 20)
+        spread_over_screen(lambda: shot(f.session, width=where.x - 20), light=True)
         check(host_pixels() == before, "the cover hides another program's window")
         if f.animation_path:
             # What a user sees over a minute and a little more, on a screen of its own: the
@@ -222,6 +286,14 @@ def missing_windows_end_in_one_line(f):
         expect_one_line(f.drelk(*args, env=env), 2, "there is no X window")
 
 
+def destroyed_window_ends_in_one_line(f):
+    """Another program destroying drelk's own window, as `xdotool windowclose` does."""
+    for args in ((), ("--root",)):
+        program = f.drelk(*args)
+        f.session.run(["xdotool", "windowclose", str(program.wait_window())])
+        expect_one_line(program, 2, "was destroyed by another program")
+
+
 def xscreensaver_daemon_runs_and_stops_drelk(f):
     home = tempfile.mkdtemp(prefix="drelk-xscreensaver-")
     try:
@@ -238,7 +310,9 @@ def xscreensaver_daemon_runs_and_stops_drelk(f):
             command = ["setpriv", f"--reuid={UNPRIVILEGED}", f"--regid={UNPRIVILEGED}",
                        "--clear-groups", *command]
         env = dict(f.session.env, HOME=home, XDG_RUNTIME_DIR=runtime)
-        daemon = f.session.spawn(command, log="xscreensaver.log", env=env)
+        daemon = f.session.spawn(command, log="xscreensaver.log", env=env,
+                                 start_new_session=True)
+        f.started.append(-daemon.pid)  # the daemon's helpers go with it
         wait_until(lambda: f.session.run(["xscreensaver-command", "-time"], check=False,
                                           ).returncode == 0, 10, "xscreensaver to answer")
         f.session.run(["xscreensaver-command", "-activate"])
@@ -247,6 +321,7 @@ def xscreensaver_daemon_runs_and_stops_drelk(f):
                                                f.session.log("xscreensaver.log")),
                              10, "xscreensaver to start drelk")
         pid, saver_window = int(started.group(1)), int(started.group(2), 16)
+        f.started.append(pid)
         wait_filled(f.session, saver_window, *SCREEN)
         sees_hive(f.session)
         f.session.run(["xscreensaver-command", "-deactivate"])
@@ -284,6 +359,7 @@ def fullscreen_and_keys(f):
         f.session.run(["xdotool", "windowactivate", "--sync", str(window), "key", name],
                       timeout=20)
     client_size(SCREEN)
+    spread_over_screen(lambda: shot(f.session, window), light=False)
     key("F11")
     client_size(DESIGNED_CLIENT_SIZE)
     key("F11")
@@ -315,6 +391,8 @@ CASES = [
     ("--root alone covers the screen, beneath other windows", root_alone_covers_screen),
     ("a window that does not exist ends in one line", missing_windows_end_in_one_line),
     ("--rescatter spreads the gathered drones again", rescatter_spreads_the_drones_again),
+    ("its own window destroyed by another program ends it in one line",
+     destroyed_window_ends_in_one_line),
     ("xscreensaver runs drelk --root and stops it with SIGTERM",
      xscreensaver_daemon_runs_and_stops_drelk),
     ("--fullscreen, F11, Escape, Space and Ctrl+Q", fullscreen_and_keys),
@@ -342,7 +420,8 @@ def main():
     ctypes.CDLL(None, use_errno=True).prctl(_PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
     unwind_on_signals()
     with XSession(*SCREEN) as session:
-        return run_cases(CASES, Fixture(session, os.path.abspath(args.binary), animation_path))
+        return run_cases([(name, ending_what_it_started(case)) for name, case in CASES],
+                         Fixture(session, os.path.abspath(args.binary), animation_path))
 
 
 if __name__ == "__main__":

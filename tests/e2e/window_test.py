@@ -2,14 +2,16 @@
 # SPDX-FileCopyrightText: 2026 The Drelk developers
 # SPDX-License-Identifier: MIT
 """End-to-end cases of the real drelk program in Xvfb under openbox: the window is found by its
-title, carries its icon, shows the queen and the drone lines, animates, survives resizing, and
-ends with status 0 when the window manager closes it.
+title, carries its icon, flies drelk-sim's flight for its --seed, shows the queen and the drone
+lines, animates, survives resizing, and ends with status 0 when the window manager closes it.
 
-    window_test.py DRELK_BINARY [--save-screenshot PATH] [--save-animation PATH.gif]
+    window_test.py DRELK_BINARY [--sim DRELK_SIM] [--save-screenshot PATH]
+                   [--save-animation PATH.gif]
 """
 
 import argparse
 import os
+import subprocess
 import sys
 import time
 
@@ -33,6 +35,10 @@ DRONE_STROKE_LENGTH = (5, 30)
 MIN_SEPARATE_DRONES = 6
 # The queen flies 50 twips (3.3 px) per 100 ms tick.
 MAX_QUEEN_PIXELS_PER_SECOND = 40
+# 15 twips to the 96-dpi pixel; the queen's centre is half her 375 x 435 twips box in.
+TWIPS_PER_PIXEL = 15
+QUEEN_HALF_BOX = (187.5, 217.5)
+SEED = "19"
 PAINT_LOG_RULE = "drelk.paint.debug=true"
 PAINT_LOG_PREFIX = "drelk.paint: "
 
@@ -42,10 +48,12 @@ class Fixture:
     scale = 1
     animation_path = None
 
-    def __init__(self, session, binary, save_path, animation_path=None):
+    def __init__(self, session, binary, save_path, animation_path=None, sim=None):
         self.session = session
         # The paint log says which way the window is painted.
-        self.program = DrelkProcess(session, binary, env={"QT_LOGGING_RULES": PAINT_LOG_RULE})
+        self.program = DrelkProcess(session, binary, ["--seed", SEED],
+                                    env={"QT_LOGGING_RULES": PAINT_LOG_RULE})
+        self.sim = sim
         self.save_path = save_path
         self.animation_path = animation_path
         self.window = None
@@ -91,6 +99,28 @@ def title_and_icon(f):
     opaque = [p for p in icon if p >> 24 >= 128]
     check(len(opaque) >= 32 * 32 // 8, f"the 32 x 32 icon is almost empty ({len(opaque)} px)")
     check(len({p & 0xFFFFFF for p in opaque}) >= 3, "the 32 x 32 icon is a flat patch of colour")
+
+
+def flies_the_seeded_flight(f):
+    """With --seed S the queen is, in each of a few shots, where a row of drelk-sim --seed S
+    has her, in a window of the same outer size; a flight seeded otherwise soon parts."""
+    frame = f.session.run(["xprop", "-id", str(f.window), "_NET_FRAME_EXTENTS"]).stdout.decode()
+    left, right, top, bottom = (int(v) for v in frame.split("=")[1].split(","))
+    geometry = client_geometry(f.session, f.window)
+    outer = [(geometry.width + left + right) * TWIPS_PER_PIXEL,
+             (geometry.height + top + bottom) * TWIPS_PER_PIXEL]
+    rows = subprocess.run([f.sim, "--seed", SEED, "--ticks", "600", "--resize",
+                           "1:{}x{}".format(*outer)], capture_output=True, check=True,
+                          timeout=20).stdout.decode().splitlines()[1:]
+    centres = [((float(r.split(",")[2]) + QUEEN_HALF_BOX[0]) / TWIPS_PER_PIXEL,
+                (float(r.split(",")[3]) + QUEEN_HALF_BOX[1]) / TWIPS_PER_PIXEL) for r in rows]
+    for _ in range(3):
+        disc, seen = queen_position(f)
+        ticks = [n for n, (x, y) in enumerate(centres)
+                 if abs(x - disc.cx) <= 1 and abs(y - disc.cy) <= 1]
+        check(ticks, f"the queen at ({disc.cx:.1f}, {disc.cy:.1f}) is on no row of drelk-sim "
+                     f"--seed {SEED} (outer size {outer[0]}x{outer[1]} twips)")
+        time.sleep(0.4)
 
 
 def queen_and_drones(f):
@@ -199,6 +229,7 @@ def exits_when_closed(f):
 CASES = [
     ("window found by its title at its designed size", find_window),
     ("title and 32 x 32 icon", title_and_icon),
+    ("flies drelk-sim's flight for its --seed", flies_the_seeded_flight),
     ("queen disc and drone lines on screen", queen_and_drones),
     ("painted on the X11 canvas", painted_on_the_x11_canvas),
     ("animates between ticks without trails", animates_without_trails),
@@ -210,6 +241,9 @@ CASES = [
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("binary", help="the drelk program to test")
+    parser.add_argument("--sim", metavar="DRELK_SIM",
+                        help="drelk-sim, to fly the same flight (default: beside drelk in the "
+                             "build tree)")
     parser.add_argument("--save-screenshot", metavar="PATH",
                         help="save a PNG of the running window (frame included) to PATH")
     parser.add_argument("--save-animation", metavar="PATH",
@@ -217,6 +251,10 @@ def main():
     args = parser.parse_args()
     if not os.access(args.binary, os.X_OK):
         parser.error(f"not an executable: {args.binary}")
+    sim = args.sim or os.path.join(os.path.dirname(os.path.abspath(args.binary)), "..",
+                                   "simulator", "drelk-sim")
+    if not os.access(sim, os.X_OK):
+        parser.error(f"no drelk-sim at {sim} (give --sim)")
     save_path = os.path.abspath(args.save_screenshot) if args.save_screenshot else None
     animation_path = os.path.abspath(args.save_animation) if args.save_animation else None
     for path in (save_path, animation_path):
@@ -224,7 +262,7 @@ def main():
             parser.error(f"no such folder for the picture: {os.path.dirname(path)}")
     unwind_on_signals()
     with XSession() as session:
-        return run_cases(CASES, Fixture(session, args.binary, save_path, animation_path))
+        return run_cases(CASES, Fixture(session, args.binary, save_path, animation_path, sim))
 
 
 if __name__ == "__main__":

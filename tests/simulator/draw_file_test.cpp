@@ -36,7 +36,7 @@ TEST(ParseDraw, RejectsAnythingButAFloatInZeroToOne)
 TEST(DrawFileRandom, ReadsLineByLineAndReportsWhereItRanOut)
 {
     std::istringstream in("0.25\n0.5\n0.75");
-    DrawFileRandom draws(in, "standard input");
+    DrawFileRandom draws(in, "standard input", 18446744073709551615u);
     draws.SeedRandom();
     EXPECT_EQ(draws.NextRandom(), 0.25f);
     EXPECT_EQ(draws.NextRandom(), 0.5f);
@@ -45,6 +45,8 @@ TEST(DrawFileRandom, ReadsLineByLineAndReportsWhereItRanOut)
         draws.NextRandom();
         ADD_FAILURE() << "no error after the last draw";
     } catch (const BadInput& error) {
-        EXPECT_STREQ(error.what(), "standard input:4: the draws ran out after 3 values");
+        EXPECT_STREQ(error.what(), "standard input:4: the draws ran out after 3 values; the flight "
+                                   "takes 41 + 18446744073709551615 (41 for the scatter, then "
+                                   "one a tick)");
     }
 }

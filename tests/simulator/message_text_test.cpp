@@ -78,7 +78,7 @@ TEST(BadInputMessages, StayOneLineWhateverTheInput)
     ExpectOneLineShowing(MessageOf([] { ParseDraw("\x7f", "draws", 1); }), "'\\x7f'");
 
     std::istringstream empty;
-    DrawFileRandom draws(empty, "odd\nname");
+    DrawFileRandom draws(empty, "odd\nname", 0);
     ExpectOneLineShowing(MessageOf([&] { draws.NextRandom(); }), "odd\\nname:1: the draws ran out");
 }
 
@@ -94,7 +94,9 @@ TEST(BadInputMessages, CutLongValuesAndAgreeInNumber)
     EXPECT_EQ(Quoted(accents), "'" + accents.substr(0, kMostQuotedBytes - 1) + "...' (65 bytes)");
 
     std::istringstream one("0.5\n");
-    DrawFileRandom draws(one, "d");
+    DrawFileRandom draws(one, "d", 0);
     draws.NextRandom();
-    EXPECT_EQ(MessageOf([&] { draws.NextRandom(); }), "d:2: the draws ran out after 1 value");
+    EXPECT_EQ(MessageOf([&] { draws.NextRandom(); }),
+              "d:2: the draws ran out after 1 value; the flight takes 41 (41 for the scatter, "
+              "then one a tick)");
 }

@@ -290,7 +290,8 @@ TEST(SimCli, DrawsRunningOutKeepTheRowsAlreadyPrinted)
 {
     const Outcome run = RunSim("--ticks 5 --draws -", Repeat("0.5", 43));
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "drelk-sim: standard input:44: the draws ran out after 43 values\n");
+    EXPECT_EQ(run.err, "drelk-sim: standard input:44: the draws ran out after 43 values; the "
+                       "flight takes 46 (41 for the scatter, then one a tick)\n");
     const auto lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 4u); // header, scatter, ticks 1 and 2
     EXPECT_EQ(Fields(lines[3]).size(), 84u);
@@ -345,4 +346,11 @@ TEST(SimCli, AFailedWriteSaysWhyAndExitsOne)
         drelk::tests::RunProgram("sh -c '" + std::string(DRELK_SIM_PATH) + " --seed 1 >/dev/full'");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "drelk-sim: cannot write the output: No space left on device\n");
+    // The help and the version too, into a full or a closed standard output.
+    for (const char* answer : {"--help >/dev/full", "--version >&-"}) {
+        const Outcome failed =
+            drelk::tests::RunProgram("sh -c '" + std::string(DRELK_SIM_PATH) + " " + answer + "'");
+        EXPECT_EQ(failed.status, 1) << answer;
+        EXPECT_EQ(failed.err.rfind("drelk-sim: cannot write the output: ", 0), 0u) << failed.err;
+    }
 }

@@ -79,6 +79,9 @@ TEST(SimOptions, HelpAndVersionWinOverMistakes)
     EXPECT_EQ(Parse({"--help", "--ticks", "x"}).action, SimAction::PrintHelp);
     EXPECT_EQ(Parse({"--bogus", "stray", "-h", "--ticks"}).action, SimAction::PrintHelp);
     EXPECT_EQ(Parse({"--window", "0x0", "--version"}).action, SimAction::PrintVersion);
+    // The help wins over the version, in either order, as with drelk.
+    EXPECT_EQ(Parse({"--help", "--version"}).action, SimAction::PrintHelp);
+    EXPECT_EQ(Parse({"-v", "-h"}).action, SimAction::PrintHelp);
     // A mistake kept while they win is not handed back as an option to run with.
     const SimOptions answered = Parse({"--version", "--every", "0", "--ticks", "7"});
     EXPECT_EQ(answered.every, 1u);
@@ -115,6 +118,9 @@ TEST(SimOptions, RejectsBadInputWithAMessageNamingTheOption)
     expect_error({"--resize", "100x200"}, "TICK:WIDTHxHEIGHT");
     expect_error({"--resize", "x:100x200"}, "--resize");
     expect_error({"--resize", "3:0x200"}, "--resize");
+    expect_error({"--resize", "11:5x5", "--ticks", "10"},
+                 "--resize: tick 11 comes after the last tick, 10 (see --ticks)");
+    EXPECT_EQ(ErrorOf({"--resize", "10:5x5", "--ticks", "10"}), "(accepted)");
     expect_error({"--every", "0"}, "--every: '0' is too small (at least 1)");
     expect_error({"--seed", "1", "--draws", "f"}, "one of --seed and --draws");
     expect_error({"--draws", "f", "--seed", "1"}, "one of --seed and --draws");

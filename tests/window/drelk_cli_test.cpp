@@ -37,6 +37,7 @@ TEST(DrelkCommandLine, VersionAndHelpNeedNoDisplayAndWin)
 
     const Outcome help = RunDrelk("--bogus --help stray");
     EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: drelk [options]\n", 0), 0u) << help.out; // not its path
     EXPECT_NE(help.out.find("\"The Drelk\""), std::string::npos) << help.out;
     EXPECT_NE(help.out.find("--version"), std::string::npos);
     EXPECT_EQ(help.out.find("--platform"), std::string::npos)
@@ -47,6 +48,15 @@ TEST(DrelkCommandLine, VersionAndHelpNeedNoDisplayAndWin)
         for (std::string line; std::getline(lines, line);) {
             EXPECT_LE(drelk::tests::Columns(line), 80u) << language << line;
         }
+    }
+    // Into a full or a closed standard output they fail, as drelk-sim's do.
+    for (const auto& [answer, why] : {std::pair{"--help >/dev/full", "No space left on device"},
+                                      {"--help-all >&-", "Bad file descriptor"},
+                                      {"--version >&-", "Bad file descriptor"}}) {
+        const Outcome failed =
+            drelk::tests::RunProgram("sh -c '" + std::string(DRELK_PATH) + " " + answer + "'");
+        EXPECT_EQ(failed.status, 1) << answer;
+        EXPECT_EQ(failed.err, std::string("drelk: cannot write to standard output: ") + why + "\n");
     }
 }
 
@@ -93,11 +103,12 @@ TEST(DrelkCommandLine, HelpAllListsTheQtOptionsItTakes)
               "drelk: unknown option '-qmljsdebugger' (see drelk --help)\n");
 }
 
-// Qt's options in either form reach QApplication: the program runs until it is stopped.
+// Qt's options in either form reach QApplication, and a seed (any digits) is taken: the
+// program runs until it is stopped.
 TEST(DrelkCommandLine, RunsWithQtOptions)
 {
     const Outcome run = RunDrelk("--platform=offscreen -style fusion -reverse -qwindowgeometry "
-                                 "300x200+5+5 -geometry 300x200 -display :5 -name bee",
+                                 "300x200+5+5 -geometry 300x200 -display :5 -name bee --seed 19",
                                  "timeout -s TERM 3 ");
     EXPECT_EQ(run.status, 124) << run.err; // still flying when timeout ended it
     EXPECT_EQ(run.err.find("drelk:"), std::string::npos) << run.err;
@@ -162,6 +173,7 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
              {no_display + drelk + " --seed -1", 1, "--seed '-1' is not a whole number"},
              {no_display + drelk + " --rescatter 1e3", 1,
               "--rescatter '1e3' is not a whole number of seconds from 0 to 1000000000"},
+             {no_display + drelk + " --seed 1 --seed=2", 1, "--seed is given more than once"},
              // The window given wins over --root, whatever XSCREENSAVER_WINDOW says.
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root --window-id 0x", 1,
               "--window-id '0x' is not"},

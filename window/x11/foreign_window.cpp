@@ -88,11 +88,11 @@ ForeignWindow* ForeignWindow::Embed(QWidget& widget, std::uint32_t id, QString& 
         return nullptr;
     }
     // The window's structure events are asked for before its size is read, so that no
-    // later change of size, and not its end, can slip in between.
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0) // Qt watches no foreign window: 6.4.2 to 6.8.2
+    // later change of size, and not its end, can slip in between. This sets the whole of
+    // what this connection asks of the window: Qt asks nothing of a foreign window (see the
+    // header), or it would be lost here.
     const std::uint32_t events = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection, id, XCB_CW_EVENT_MASK, &events);
-#endif
     const std::optional<QSize> size = XWindowSize(id);
     if (!size) {
         why = tr("there is no X window %1 to draw into").arg(HexId(id));

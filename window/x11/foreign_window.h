@@ -28,10 +28,11 @@ bool IsRootWindow(std::uint32_t id);
 std::optional<QSize> XWindowSize(std::uint32_t id);
 
 // A widget drawn into an X window of another program, such as a screensaver daemon's: Qt
-// wraps that window as a foreign QWindow and the widget's own window becomes its child. Qt
-// does not follow a foreign window's size or notice its end (6.8 reads its size once, when
-// wrapping it), so this asks the X server for the window's structure events itself, fits
-// the widget to each new size, and says when the window has gone.
+// wraps that window as a foreign QWindow and the widget's own window becomes its child.
+// Qt workaround, checked on Qt 6.4.2 and 6.8.2: Qt does not follow a foreign window's size
+// or notice its end (it reads its size once, when wrapping it), so this asks the X server
+// for the window's structure events itself, fits the widget to each new size, and says
+// when the window has gone.
 class ForeignWindow final : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 

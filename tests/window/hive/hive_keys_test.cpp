@@ -47,6 +47,9 @@ TEST(HiveKeys, SpacePausesWithNoWakeupsAndTheFlightGoesOnAsIfUnpaused)
     QTest::keyClick(&hive, Qt::Key_Space);
     ASSERT_TRUE(hive.IsPaused());
     EXPECT_FALSE(hive.IsAnimating());
+    // Held down, the key repeats; the repeats do not resume the flight.
+    QTest::simulateEvent(&hive, true, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    ASSERT_TRUE(hive.IsPaused());
     // Ungated for four ticks' time: a timer still running would move the flight on.
     gate.reset();
     const FlightState held = hive.State();
