@@ -11,9 +11,12 @@
 #include "window/program_end.h"
 #include "window/program_identity.h"
 #include "window/show_mode.h"
+#include "window/x11/canvas.h"
 #include "window/x11/mit_shm.h"
 
 #include <QApplication>
+
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -39,7 +42,10 @@ int main(int argc, char** argv)
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] { EndProgram(kExitOk); });
 
     MersenneRandom random(command.options.seed);
-    Hive hive(random, FaultReportFor(command.options.show), FilledSize(command.options.show));
+    // On X11 the hive paints its window itself; elsewhere Qt's backing store paints it.
+    const std::unique_ptr<X11Canvas> x11 = X11Canvas::ForThisDisplay();
+    Hive hive(random, FaultReportFor(command.options.show), FilledSize(command.options.show),
+              x11.get());
     // A failed start-up scatter has already been reported and has asked to end.
     if (!hive.HasFailed()) {
         if (const auto status = ShowHive(hive, command.options.show)) {
