@@ -88,6 +88,9 @@ void Hive::ShowOnCanvas()
 {
     frameless_ = true;
     shown_ = true;
+    if (canvas_) {
+        PaintOnCanvas(rect());
+    }
 }
 
 // The outer size, in twips, is the window manager's frame once the window has been shown.
