@@ -12,10 +12,9 @@ namespace drelk::window {
 
 // Paints `region` of a surface, in its device-independent pixels, into `image`, whose device
 // pixel ratio is the surface's scale, with `painter` active on it: every pixel of the region
-// painted anew and none outside it touched, as Qt's own paint of a window clips to the dirty
-// region. (The buffer is shown whole, and an antialiased edge drawn twice comes out darker.)
-// At a fractional scale the region is widened to whole buffer pixels. Returns the buffer
-// pixels painted.
+// painted anew and none outside it changed. (The buffer is shown whole, and an antialiased
+// edge drawn twice over comes out darker.) At a fractional scale the region is widened to
+// whole buffer pixels, and the painting clipped to them. Returns the buffer pixels painted.
 QRegion PaintSurfaceRegion(QImage& image, QPainter& painter, const QRegion& region,
                            const HiveCanvas::Draw& draw);
 
