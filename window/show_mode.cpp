@@ -6,6 +6,7 @@
 #include "window/hive/hive.h"
 #include "window/hive/hive_keys.h"
 #include "window/program_end.h"
+#include "window/saver_wake.h"
 #include "window/user_message.h"
 #include "window/x11/foreign_window.h"
 #include "window/x11/own_window_watch.h"
@@ -27,6 +28,8 @@ namespace {
 const QString kFullScreen = QStringLiteral("fullscreen");
 const QString kRoot = QStringLiteral("root");
 const QString kWindowId = QStringLiteral("window-id");
+const QString kSaver = QStringLiteral("saver");
+const QString kOutput = QStringLiteral("output");
 
 int Complain(const QString& message, int status)
 {
@@ -34,33 +37,33 @@ int Complain(const QString& message, int status)
     return status;
 }
 
-// The root window's stand-in: a window of our own covering the whole screen (all monitors),
-// left alone by the window manager and kept beneath every other window, as the root is.
-void CoverScreen(Hive& hive)
+enum class Stacking { BeneathAll, AboveAll };
+
+// A window of our own covering the whole screen (all monitors), left alone by the window
+// manager: kept beneath every other window, as the root window is, or above them all, as a
+// screensaver is.
+void CoverScreen(Hive& hive, Stacking stacking)
 {
+    const bool above = stacking == Stacking::AboveAll;
     hive.setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
-                        Qt::WindowStaysOnBottomHint);
+                        (above ? Qt::WindowStaysOnTopHint : Qt::WindowStaysOnBottomHint));
     hive.SetFrameless(true);
     QScreen* screen = hive.screen();
     hive.setGeometry(screen->virtualGeometry());
     QObject::connect(screen, &QScreen::virtualGeometryChanged, &hive,
                      [&hive](const QRect& area) { hive.setGeometry(area); });
     hive.show();
-    hive.lower();
-}
-
-// A screensaver is dark, at night too: white lines and outline on black.
-void DarkenForScreensaver(Hive& hive)
-{
-    QPalette palette = hive.palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    hive.setPalette(palette);
+    if (above) {
+        hive.raise();
+    } else {
+        hive.lower();
+    }
 }
 
 bool ForScreensaver(const ShowMode& mode)
 {
-    return mode.place == ShowMode::Place::Root || mode.place == ShowMode::Place::WindowId;
+    return mode.place == ShowMode::Place::Root || mode.place == ShowMode::Place::WindowId ||
+           mode.place == ShowMode::Place::Saver;
 }
 
 // Whether the hive covers the whole screen rather than a window it is given.
@@ -82,6 +85,29 @@ void EndWhenOwnWindowDestroyed(Hive& hive)
 }
 
 } // namespace
+
+void DarkenForScreensaver(QWidget& hive)
+{
+    QPalette palette = hive.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    hive.setPalette(palette);
+}
+
+bool OnWaylandLayers(const ShowMode& mode, const QString& platform)
+{
+    const bool layered = (mode.place == ShowMode::Place::Root && !mode.window) ||
+                         mode.place == ShowMode::Place::Saver;
+    if (!layered) {
+        return false;
+    }
+    const QString chosen = platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : platform;
+    if (!chosen.isEmpty()) {
+        return chosen.startsWith(QLatin1String("wayland"));
+    }
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+}
 
 std::optional<std::uint32_t> ParseWindowId(const QString& text)
 {
@@ -110,7 +136,18 @@ void AddShowModeOptions(QCommandLineParser& parser)
         kRoot,
         QCoreApplication::translate(
             "ShowMode", "Fill the window named by the XSCREENSAVER_WINDOW environment variable, as "
-                        "screensavers do, or else the whole screen (X11 only).")));
+                        "screensavers do, or else the whole screen beneath all windows (on a "
+                        "Wayland desktop, the background of every output).")));
+    parser.addOption(QCommandLineOption(
+        kSaver, QCoreApplication::translate(
+                    "ShowMode", "Cover every screen above all windows, dark, until a key, a "
+                                "button, a touch or the pointer moves; then end with status 0 "
+                                "(for an idle daemon).")));
+    parser.addOption(QCommandLineOption(
+        kOutput,
+        QCoreApplication::translate(
+            "ShowMode", "With --root or --saver on a Wayland desktop: only the output <name>."),
+        QStringLiteral("name")));
     parser.addOption(QCommandLineOption(
         kWindowId,
         QCoreApplication::translate(
@@ -128,6 +165,19 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
                             "ShowMode", "--fullscreen cannot be used with --root or --window-id"),
                         kExitUsage);
     }
+    if (parser.isSet(kSaver) && (parser.isSet(kFullScreen) || parser.isSet(kRoot))) {
+        return Complain(QCoreApplication::translate(
+                            "ShowMode", "--saver cannot be used with --fullscreen or --root"),
+                        kExitUsage);
+    }
+    mode.output = parser.value(kOutput);
+    if (parser.isSet(kOutput) &&
+        (mode.output.isEmpty() || !(parser.isSet(kRoot) || parser.isSet(kSaver)) ||
+         parser.isSet(kWindowId))) {
+        return Complain(QCoreApplication::translate(
+                            "ShowMode", "--output takes an output's name, with --root or --saver"),
+                        kExitUsage);
+    }
     if (parser.isSet(kFullScreen)) {
         mode.place = ShowMode::Place::FullScreen;
     } else if (parser.isSet(kWindowId)) {
@@ -141,6 +191,8 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
                     .arg(text),
                 kExitUsage);
         }
+    } else if (parser.isSet(kSaver)) {
+        mode.place = ShowMode::Place::Saver;
     } else if (parser.isSet(kRoot)) {
         mode.place = ShowMode::Place::Root;
         const QString text = qEnvironmentVariable("XSCREENSAVER_WINDOW");
@@ -171,7 +223,7 @@ QSize FilledSize(const ShowMode& mode)
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         return {};
     }
-    if (CoversScreen(mode)) {
+    if (mode.place == ShowMode::Place::Saver || CoversScreen(mode)) {
         return screen->virtualGeometry().size();
     }
     // The X server speaks in device pixels, the hive in device-independent ones.
@@ -217,19 +269,33 @@ std::optional<int> ShowHive(Hive& hive, const ShowMode& mode)
         return std::nullopt;
     case ShowMode::Place::Root:
     case ShowMode::Place::WindowId:
+    case ShowMode::Place::Saver:
         break;
     }
-    const QString option = mode.place == ShowMode::Place::Root ? QStringLiteral("--root")
-                                                               : QStringLiteral("--window-id");
+    const QString option = mode.place == ShowMode::Place::Root    ? QStringLiteral("--root")
+                           : mode.place == ShowMode::Place::Saver ? QStringLiteral("--saver")
+                                                                  : QStringLiteral("--window-id");
     if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
         return Complain(
             QCoreApplication::translate("ShowMode", "%1 needs an X11 display, and this one is %2")
                 .arg(option, QGuiApplication::platformName()),
             kExitNoWindow);
     }
+    if (!mode.output.isEmpty()) {
+        return Complain(QCoreApplication::translate(
+                            "ShowMode", "--output names an output of a Wayland desktop; on X11 "
+                                        "the hive covers every screen"),
+                        kExitUsage);
+    }
     DarkenForScreensaver(hive);
+    if (mode.place == ShowMode::Place::Saver) {
+        CoverScreen(hive, Stacking::AboveAll);
+        EndAtFirstStir(hive);
+        EndWhenOwnWindowDestroyed(hive);
+        return std::nullopt;
+    }
     if (CoversScreen(mode)) {
-        CoverScreen(hive);
+        CoverScreen(hive, Stacking::BeneathAll);
         EndWhenOwnWindowDestroyed(hive);
         return std::nullopt;
     }

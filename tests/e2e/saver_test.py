@@ -280,6 +280,32 @@ def root_alone_covers_screen(f):
         host.close()
 
 
+def saver_covers_all_and_ends_when_stirred(f):
+    """--saver: above every window, dark, the pointer hidden; a key ends it with status 0, and
+    so does moving the pointer."""
+    host = HostWindow(f.session, 200, 100)
+    try:
+        where = client_geometry(f.session, host.id)
+        for stir in (["key", "x"], ["mousemove_relative", "--", "7", "5"]):
+            program = f.drelk("--saver")
+            window = program.wait_window()
+            geometry = client_geometry(f.session, window)
+            check((geometry.x, geometry.y, geometry.width, geometry.height) == (0, 0, *SCREEN),
+                  f"the saver covers {geometry}")
+            shot = sees_hive(f.session)
+            hidden = screen_image.crop(shot, where.x, where.y, where.width, where.height).data
+            check(hidden.count(b"\0\0\0") * 3 >= 0.9 * len(hidden),
+                  "the xmessage shows through the saver")
+            time.sleep(0.3)  # a few ticks: it must not end by itself
+            check(program.alive(), f"the saver ended unstirred: {program.stderr()!r}")
+            f.session.run(["xdotool", *stir])
+            status, _ = program.wait_exit(timeout=5)
+            check(status == 0, f"{stir[0]}: exit status {status}, {program.stderr()!r}")
+            check(program.stderr() == "", f"wrote to stderr: {program.stderr()!r}")
+    finally:
+        host.close()
+
+
 def missing_windows_end_in_one_line(f):
     for args, env in ((["--window-id", "0x3ffffe"], None),
                       (["--root"], {"XSCREENSAVER_WINDOW": "4194302"})):
@@ -389,6 +415,8 @@ CASES = [
      "its size, end quietly on SIGTERM and in one line when it goes",
      draws_into_another_programs_window),
     ("--root alone covers the screen, beneath other windows", root_alone_covers_screen),
+    ("--saver covers the screen above all windows and ends at a key or the pointer's move",
+     saver_covers_all_and_ends_when_stirred),
     ("a window that does not exist ends in one line", missing_windows_end_in_one_line),
     ("--rescatter spreads the gathered drones again", rescatter_spreads_the_drones_again),
     ("its own window destroyed by another program ends it in one line",

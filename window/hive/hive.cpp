@@ -7,8 +7,7 @@
 #include "flight/rescatter.h"
 #include "flight/scatter.h"
 #include "window/hive/dirty_region.h"
-#include "window/x11/canvas.h"
-#include "window/x11/paint_log.h"
+#include "window/hive/paint_log.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -45,24 +44,25 @@ TwipScale ScreenScale(const QScreen* screen)
 
 } // namespace
 
-Hive::Hive(RandomSource& random, FaultReport report, QSize fills, QWidget* parent)
+Hive::Hive(RandomSource& random, FaultReport report, QSize fills, HiveCanvas* canvas,
+           QWidget* parent)
     : QWidget(parent), random_(random), report_(std::move(report)), scale_(ScreenScale(screen())),
       queen_(*this, scale_),
-      drones_(MakeLines(*this, scale_, std::make_index_sequence<kDroneCount + 1>())), fills_(fills)
+      drones_(MakeLines(*this, scale_, std::make_index_sequence<kDroneCount + 1>())), fills_(fills),
+      canvas_(canvas)
 {
     setWindowTitle(tr("The Drelk"));
     // Every dirty pixel is painted here, background first, so Qt need not clear it.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // On X11 the window is painted directly, bypassing Qt's backing store (see
-    // X11Canvas). The picture keeps its place when the window is resized and X keeps the
-    // pixels that stay (Qt sets north-west bit gravity), so only the areas a resize
-    // uncovers are painted.
-    x11_ = X11Canvas::ForThisDisplay();
-    if (x11_) {
+    // On its canvas the window is painted directly, bypassing Qt's backing store. The picture
+    // keeps its place when the window is resized and the canvas keeps the pixels that stay
+    // (on X11, Qt sets north-west bit gravity), so only the areas a resize uncovers are
+    // painted.
+    if (canvas_) {
         setAttribute(Qt::WA_PaintOnScreen);
         setAttribute(Qt::WA_StaticContents);
     } else {
-        qCDebug(lcPaint) << "painting through Qt's backing store: the display is not X11";
+        qCDebug(lcPaint) << "painting through Qt's backing store: no canvas of its own here";
     }
     resize(DesignedClientPixels(scale_));
     FollowPalette();
@@ -84,6 +84,15 @@ void Hive::SetPaused(bool paused)
         // A coarse timer: Qt may shift a tick by a few milliseconds to share wakeups with
         // other timers, which the animation cannot show and the processor is spared.
         MovementTimer.start(kTickMilliseconds, Qt::CoarseTimer, this);
+    }
+}
+
+void Hive::ShowOnCanvas()
+{
+    frameless_ = true;
+    shown_ = true;
+    if (canvas_) {
+        PaintOnCanvas(rect());
     }
 }
 
@@ -120,20 +129,20 @@ void Hive::SetDroneLineY(int n, float y1, float y2) { drones_[DroneLineIndex(n)]
 
 void Hive::paintEvent(QPaintEvent* event)
 {
-    if (x11_) {
-        PaintOnX11(event->region());
+    if (canvas_) {
+        PaintOnCanvas(event->region());
         return;
     }
     QPainter painter(this);
     PaintDirty(painter, event->region());
 }
 
-void Hive::PaintOnX11(const QRegion& dirty)
+void Hive::PaintOnCanvas(const QRegion& dirty)
 {
     const auto draw = [this](QPainter& painter, const QRegion& region) {
         PaintDirty(painter, region);
     };
-    if (!x11_->Suits(*this) || !x11_->Paint(*this, dirty, draw)) {
+    if (!canvas_->Suits(*this) || !canvas_->Paint(*this, dirty, draw)) {
         PaintThroughQt();
     }
 }
@@ -157,12 +166,12 @@ void Hive::PaintDirty(QPainter& painter, const QRegion& dirty) const
     }
 }
 
-// Where the window's X11 visual or scale does not suit painting it directly, or memory
-// for it runs short, Qt's backing store paints it from then on, all of it once more.
+// Where the canvas does not suit the window (on X11: its visual or scale), or memory for it
+// runs short, Qt's backing store paints it from then on, all of it once more.
 void Hive::PaintThroughQt()
 {
     qCDebug(lcPaint) << "painting through Qt's backing store from now on";
-    x11_.reset();
+    canvas_ = nullptr;
     setAttribute(Qt::WA_StaticContents, false);
     setAttribute(Qt::WA_PaintOnScreen, false);
     update();
@@ -190,7 +199,7 @@ void Hive::Repaint(const QRect& area)
     }
 }
 
-// The tick's areas are painted at once, in one region: on X11 straight away, elsewhere
+// The tick's areas are painted at once, in one region: on a canvas straight away, elsewhere
 // through Qt's repaint, which paints without a request posted to the event loop, and so
 // without a wake-up of its own. Qt's backing store hands the compositor each of the region's
 // rectangles as a damage request (on Wayland), so that region is kept to few of them.
@@ -199,11 +208,11 @@ void Hive::RepaintGathered()
     if (gathered_.empty()) {
         return;
     }
-    const bool on_x11 = x11_ && isVisible();
-    const QRegion dirty = on_x11 ? JoinedRegion(gathered_) : BoxedRegion(gathered_);
+    const bool on_canvas = canvas_ && canvas_->Shows(*this);
+    const QRegion dirty = on_canvas ? JoinedRegion(gathered_) : BoxedRegion(gathered_);
     gathered_.clear();
-    if (on_x11) {
-        PaintOnX11(dirty);
+    if (on_canvas) {
+        PaintOnCanvas(dirty);
     } else {
         repaint(dirty);
     }

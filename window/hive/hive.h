@@ -7,6 +7,7 @@
 #include "flight/random_source.h"
 #include "window/hive/drone_line.h"
 #include "window/hive/fault_report.h"
+#include "window/hive/hive_canvas.h"
 #include "window/hive/queen_circle.h"
 #include "window/hive/repaint_target.h"
 #include "window/hive/twip_scale.h"
@@ -17,12 +18,9 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace drelk::window {
-
-class X11Canvas;
 
 // The program's one window and the owner of the flight. It shows the queen and her ten
 // drones as retained elements that ask for their own repaints, realises FlightScene for
@@ -37,8 +35,10 @@ public:
     // `random` must outlive the window: the scatter seeds it, the ticks draw from it.
     // `fills`, in device-independent pixels, is the size of what the hive will fill when
     // that is known before it shows (a screen, another program's window): the scatter then
-    // spreads the drones over it instead of over the designed window.
-    Hive(RandomSource& random, FaultReport report, QSize fills = {}, QWidget* parent = nullptr);
+    // spreads the drones over it instead of over the designed window. `canvas`, which must
+    // outlive the window, paints it instead of Qt's backing store, where it suits.
+    Hive(RandomSource& random, FaultReport report, QSize fills = {}, HiveCanvas* canvas = nullptr,
+         QWidget* parent = nullptr);
     ~Hive() override;
 
     float QueenLeft() const override { return queen_.Left(); }
@@ -69,6 +69,9 @@ public:
     // For a hive drawn into the whole of a window that has no frame of its own (another
     // program's window, or one covering the screen): its outer size is then its own size.
     void SetFrameless(bool frameless) { frameless_ = frameless; }
+    // For a hive that Qt never shows, whose canvas is its window (a surface of a Wayland
+    // compositor): it is on show from now on, with no frame, its outer size its own size.
+    void ShowOnCanvas();
     // True once a handler has failed and the program is on its way out.
     bool HasFailed() const { return failed_; }
     // Paints every pixel of `dirty`, the background first. Elements reaching out of it are
@@ -76,7 +79,7 @@ public:
     void PaintDirty(QPainter& painter, const QRegion& dirty) const;
 
 protected:
-    // Painted on an X11 window directly, the window has no paint engine of its own.
+    // Painted on its canvas, the window has no paint engine of its own.
     QPaintEngine* paintEngine() const override { return nullptr; }
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -92,8 +95,8 @@ private:
     // The lines and the queen's outline are drawn in the palette's window text colour.
     void FollowPalette();
     QSize OuterSize() const;
-    // On X11 the canvas paints; where it cannot, Qt's backing store takes over.
-    void PaintOnX11(const QRegion& dirty);
+    // The canvas paints where it can; where it cannot, Qt's backing store takes over.
+    void PaintOnCanvas(const QRegion& dirty);
     void PaintThroughQt();
     // During a tick the elements' repaint requests are gathered, and painted after it.
     void Repaint(const QRect& area) override;
@@ -114,7 +117,7 @@ private:
     bool paused_ = false;
     bool frameless_ = false;
     QMetaObject::Connection dpi_watch_;
-    std::unique_ptr<X11Canvas> x11_; // on X11: paints the window itself
+    HiveCanvas* canvas_; // paints the window itself, or null: Qt's backing store does
     std::uint64_t rescatter_seconds_ = 0;
     std::uint64_t ticks_ = 0; // since the start-up scatter
     bool gathering_ = false;

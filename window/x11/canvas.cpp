@@ -3,7 +3,7 @@
 
 #include "window/x11/canvas.h"
 
-#include "window/x11/paint_log.h"
+#include "window/hive/paint_log.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -55,6 +55,8 @@ X11Canvas::~X11Canvas()
         xcb_free_gc(connection_, gc_);
     }
 }
+
+bool X11Canvas::Shows(const QWidget& window) const { return window.isVisible(); }
 
 bool X11Canvas::Suits(QWidget& window)
 {
@@ -134,7 +136,7 @@ QString X11Canvas::VisualMismatch(std::uint32_t window) const
     return QStringLiteral("the window's visual is not on any screen");
 }
 
-bool X11Canvas::Paint(QWidget& window, const QRegion& region, const PieceSender::Draw& draw)
+bool X11Canvas::Paint(QWidget& window, const QRegion& region, const Draw& draw)
 {
     const auto id = static_cast<std::uint32_t>(window.winId());
     const bool painted = pieces_.Paint(

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Drelk developers
 // SPDX-License-Identifier: MIT
-#include "window/x11/paint_log.h"
+#include "window/hive/paint_log.h"
 
 namespace drelk::window {
 

@@ -6,7 +6,7 @@
 
 namespace drelk::window {
 
-// Which way the window is painted, and why the X11 canvas steps aside when it does, at debug
+// Which way the hive is painted, and why a canvas steps aside when it does, at debug
 // level: QT_LOGGING_RULES=drelk.paint.debug=true shows it.
 Q_DECLARE_LOGGING_CATEGORY(lcPaint)
 

@@ -1,0 +1,237 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+
+#include "window/wayland/layer_desktop.h"
+
+#include "window/wayland/connection.h"
+#include "window/wayland/output.h"
+#include "window/wayland/seat_input.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QSocketNotifier>
+#include <QStringList>
+
+#include <wayland-client.h>
+
+#include <algorithm>
+
+namespace drelk::window {
+
+// An output, its surface once it is known (and wanted), and what the surface shows once it
+// has been configured. Destroyed in that order's reverse.
+struct LayerDesktop::Place {
+    std::unique_ptr<WaylandOutput> output;
+    std::unique_ptr<LayerSurface> surface;
+    std::unique_ptr<SurfaceContent> content;
+
+    ~Place()
+    {
+        content.reset();
+        surface.reset();
+    }
+};
+
+std::unique_ptr<LayerDesktop> LayerDesktop::Open(LayerSurface::Layer layer,
+                                                 const QString& output_name, MakeContent make,
+                                                 Failure& failure)
+{
+    std::unique_ptr<WaylandConnection> connection = WaylandConnection::Connect(failure.why);
+    if (!connection) {
+        failure.unreachable = true;
+        return nullptr;
+    }
+    if (!connection->LayerShell()) {
+        failure.why = QCoreApplication::translate(
+            "LayerDesktop",
+            "this Wayland compositor offers no layer shell (zwlr_layer_shell_v1) to put the hive "
+            "on its desktop; the window (drelk without --root or --saver) works here");
+        return nullptr;
+    }
+    if (!connection->Compositor() || !connection->Shm()) {
+        failure.why = QCoreApplication::translate(
+            "LayerDesktop", "this Wayland compositor lacks wl_compositor 4 or wl_shm");
+        return nullptr;
+    }
+    std::unique_ptr<LayerDesktop> desktop(
+        new LayerDesktop(std::move(connection), layer, output_name, std::move(make)));
+    desktop->reading_ = true;
+    const bool settled = desktop->Settle();
+    desktop->reading_ = false;
+    if (!settled || desktop->lost_) {
+        failure.why = settled ? desktop->lost_why_ : desktop->connection_->LostReason();
+        return nullptr;
+    }
+    if (!output_name.isEmpty() &&
+        desktop->places_.end() ==
+            std::find_if(desktop->places_.begin(), desktop->places_.end(), [&](const auto& place) {
+                return place.second->output->Name() == output_name;
+            })) {
+        QStringList names;
+        for (const auto& [name, place] : desktop->places_) {
+            names << place->output->Name();
+        }
+        failure.why =
+            QCoreApplication::translate("LayerDesktop", "there is no output named '%1' (%2)")
+                .arg(output_name,
+                     names.isEmpty() ? QCoreApplication::translate("LayerDesktop", "there are none")
+                                     : QCoreApplication::translate("LayerDesktop", "there are: %1")
+                                           .arg(names.join(QStringLiteral(", "))));
+        return nullptr;
+    }
+    desktop->WatchWhileIdle();
+    return desktop;
+}
+
+LayerDesktop::LayerDesktop(std::unique_ptr<WaylandConnection> connection, LayerSurface::Layer layer,
+                           QString output_name, MakeContent make)
+    : connection_(std::move(connection)), layer_(layer), output_name_(std::move(output_name)),
+      make_(std::move(make))
+{
+    connection_->announced = [this](const WaylandConnection::Global& global) {
+        Announced(global.name, global.interface, global.version);
+    };
+    connection_->withdrawn = [this](std::uint32_t name) { Withdrawn(name); };
+    connection_->AnnounceExisting();
+    idle_watch_ = new QSocketNotifier(connection_->Fd(), QSocketNotifier::Read, this);
+    connect(idle_watch_, &QSocketNotifier::activated, this, &LayerDesktop::ReadEvents);
+}
+
+LayerDesktop::~LayerDesktop()
+{
+    retired_.clear();
+    places_.clear();
+    seats_.clear();
+}
+
+int LayerDesktop::ContentCount() const
+{
+    return static_cast<int>(std::count_if(places_.begin(), places_.end(), [](const auto& place) {
+        return place.second->content != nullptr;
+    }));
+}
+
+void LayerDesktop::Announced(std::uint32_t name, const QString& interface, std::uint32_t version)
+{
+    if (interface == QLatin1String(wl_output_interface.name)) {
+        auto place = std::make_unique<Place>();
+        place->output = std::make_unique<WaylandOutput>(connection_->Registry(), name, version);
+        place->output->changed = [this, name] { OutputChanged(name); };
+        places_[name] = std::move(place);
+    } else if (interface == QLatin1String(wl_seat_interface.name) &&
+               layer_ == LayerSurface::Layer::Saver) {
+        auto seat = std::make_unique<SeatInput>(connection_->Registry(), name, version);
+        seat->touched = [this] { emit Touched(); };
+        seats_[name] = std::move(seat);
+    }
+}
+
+void LayerDesktop::Withdrawn(std::uint32_t name)
+{
+    Retire(name);
+    seats_.erase(name);
+}
+
+void LayerDesktop::OutputChanged(std::uint32_t name)
+{
+    Place& place = *places_.at(name);
+    if (place.surface) {
+        place.surface->OutputChanged();
+        return;
+    }
+    if (!output_name_.isEmpty() && place.output->Name() != output_name_) {
+        return;
+    }
+    place.surface = std::make_unique<LayerSurface>(*connection_, *place.output, layer_);
+    place.surface->resized = [this, name](QSize size) { Resized(name, size); };
+    place.surface->closed = [this, name] { Retire(name); };
+    place.surface->broke = [this](const QString& why) { Lose(why); };
+    place.surface->before_paint = [this] { ReadEvents(); };
+}
+
+void LayerDesktop::Resized(std::uint32_t name, QSize size)
+{
+    Place& place = *places_.at(name);
+    if (place.content) {
+        place.content->Resize(size);
+    } else {
+        place.content = make_(*place.surface, size);
+    }
+    WatchWhileIdle();
+}
+
+// What goes is taken away at once but destroyed only once the tick that found it is over:
+// it may be that tick's own hive.
+void LayerDesktop::Retire(std::uint32_t name)
+{
+    const auto found = places_.find(name);
+    if (found == places_.end()) {
+        return;
+    }
+    if (found->second->surface) {
+        found->second->surface->Withdraw();
+    }
+    retired_.push_back(std::move(found->second));
+    places_.erase(found);
+    QMetaObject::invokeMethod(
+        this, [this] { retired_.clear(); }, Qt::QueuedConnection);
+    WatchWhileIdle();
+}
+
+void LayerDesktop::ReadEvents()
+{
+    if (lost_ || reading_) {
+        return;
+    }
+    reading_ = true;
+    const bool read = connection_->ReadEvents() && Settle();
+    reading_ = false;
+    if (!read) {
+        Lose(connection_->LostReason());
+    }
+}
+
+bool LayerDesktop::Settle()
+{
+    // An output says what it is in its first events after it is bound, and its surface gets
+    // its size in the first configure after it is made: a round trip each, so that both
+    // happen within the tick that found the output.
+    const auto unsettled = [this] {
+        return std::any_of(places_.begin(), places_.end(), [](const auto& place) {
+            const Place& p = *place.second;
+            return !p.output->Known() || (p.surface && p.surface->Size().isEmpty());
+        });
+    };
+    for (int round = 0; round < 3 && unsettled(); ++round) {
+        if (!connection_->Roundtrip()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void LayerDesktop::Lose(const QString& why)
+{
+    if (lost_) {
+        return;
+    }
+    lost_ = true;
+    lost_why_ = why;
+    idle_watch_->setEnabled(false);
+    for (auto& [name, place] : places_) {
+        if (place->surface) {
+            place->surface->Withdraw();
+        }
+    }
+    emit Lost(why);
+}
+
+// With no content ticking, nothing else reads the display: then its socket is watched.
+void LayerDesktop::WatchWhileIdle()
+{
+    if (idle_watch_) {
+        idle_watch_->setEnabled(!lost_ && ContentCount() == 0);
+    }
+}
+
+} // namespace drelk::window
