@@ -220,8 +220,8 @@ QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
     if (!text.isEmpty() && speaking.language() != QLocale::German) {
         text[0] = text[0].toLower();
     }
-    return text +
-           QCoreApplication::translate("drelk::window::CommandLine", " (see drelk --help-all)");
+    return QCoreApplication::translate("drelk::window::CommandLine", "%1 (see drelk --help-all)")
+        .arg(text);
 }
 
 QString HelpText(bool show_qt_options)
