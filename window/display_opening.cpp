@@ -111,21 +111,24 @@ QString DisplayFailure(const QString& held, const QString& display_option)
             continue;
         }
         const QString platform = match.captured(2);
+        QString why;
         if (match.captured(1) == QLatin1String("find")) {
-            QString why = DisplayOpening::tr("no such platform plugin");
-            if (const auto list = available.match(held); list.hasMatch()) {
-                why += DisplayOpening::tr(" (there are: %1)").arg(list.captured(1));
-            }
-            failures << platform + QStringLiteral(": ") + why;
+            const QRegularExpressionMatch list = available.match(held);
+            why = list.hasMatch() ? DisplayOpening::tr("no such platform plugin (there are: %1)")
+                                        .arg(list.captured(1))
+                                  : DisplayOpening::tr("no such platform plugin");
         } else {
-            failures << platform + QStringLiteral(": ") + Target(platform, display_option);
+            why = Target(platform, display_option);
         }
+        failures << DisplayOpening::tr("%1: %2", "a platform plugin tried, and why it failed")
+                        .arg(platform, why);
     }
     if (failures.isEmpty()) {
         return DisplayOpening::tr("cannot open a display: %1")
             .arg(held.section(QStringLiteral("fatal: "), -1).section(QLatin1Char('\n'), 0, 0));
     }
-    return DisplayOpening::tr("cannot open a display: %1").arg(failures.join(QStringLiteral("; ")));
+    return DisplayOpening::tr("cannot open a display: %1")
+        .arg(failures.join(DisplayOpening::tr("; ", "between the platform plugins tried")));
 }
 
 // Qt workaround, checked on Qt 6.4.2 and 6.8.2: with no platform that starts, Qt calls
