@@ -191,8 +191,7 @@ QString WaylandConnection::LostReason() const
         const std::uint32_t code = wl_display_get_protocol_error(display_, &interface, &id);
         return QCoreApplication::translate("WaylandConnection",
                                            "the compositor reported protocol error %1 on %2")
-            .arg(code)
-            .arg(QString::fromLatin1(interface ? interface->name : "?"));
+            .arg(QString::number(code), QString::fromLatin1(interface ? interface->name : "?"));
     }
     return QString::fromLocal8Bit(std::strerror(error != 0 ? error : EPIPE));
 }
