@@ -168,23 +168,6 @@ void SetUp(QCommandLineParser& parser, bool show_qt_options)
     AddQtOptions(parser, show_qt_options);
 }
 
-// Text from the command line made fit for a one-line message: control characters escaped,
-// and a long text cut.
-QString Shown(const QString& text)
-{
-    constexpr qsizetype kMostShown = 60;
-    QString shown;
-    for (const QChar c : text.left(kMostShown)) {
-        shown += c.unicode() < 0x20 || c.unicode() == 0x7f
-                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
-                     : QString(c);
-    }
-    if (text.size() > kMostShown) {
-        shown += QStringLiteral("...");
-    }
-    return QLatin1Char('\'') + shown + QLatin1Char('\'');
-}
-
 int Refuse(const QString& why)
 {
     TellUser(why);

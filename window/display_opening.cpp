@@ -79,14 +79,14 @@ QString Target(const QString& platform, const QString& display_option)
             display_option.isEmpty() ? qEnvironmentVariable("DISPLAY") : display_option;
         return display.isEmpty()
                    ? DisplayOpening::tr("no X display (DISPLAY is not set)")
-                   : DisplayOpening::tr("cannot open the X display '%1'").arg(display);
+                   : DisplayOpening::tr("cannot open the X display %1").arg(Shown(display));
     }
     if (platform.startsWith(QLatin1String("wayland"))) {
         const QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
         return display.isEmpty()
                    ? DisplayOpening::tr("cannot reach the Wayland display 'wayland-0' "
                                         "(WAYLAND_DISPLAY is not set)")
-                   : DisplayOpening::tr("cannot reach the Wayland display '%1'").arg(display);
+                   : DisplayOpening::tr("cannot reach the Wayland display %1").arg(Shown(display));
     }
     return DisplayOpening::tr("it could not be started");
 }

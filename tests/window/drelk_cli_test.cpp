@@ -167,6 +167,7 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
              {no_display + drelk + " --window-id hive", 1, "'hive' is not an X window id"},
              {no_display + drelk + " --window-id -5", 1, "'-5' is not"},
              {no_display + drelk + " --window-id 0x100000000", 1, "'0x100000000' is not"},
+             {no_display + drelk + " --window-id \"$(printf '1\\nb')\"", 1, "'1\\x0ab' is not"},
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root", 1,
               "XSCREENSAVER_WINDOW is '0xzz'"},
              {no_display + drelk + " --root --fullscreen", 1, "--fullscreen cannot be used"},

@@ -5,6 +5,7 @@
 
 #include "fractional-scale-v1-client-protocol.h"
 #include "viewporter-client-protocol.h"
+#include "window/user_message.h"
 #include "window/wayland/layer_shell_protocol.h"
 
 #include <QCoreApplication>
@@ -42,15 +43,15 @@ std::unique_ptr<WaylandConnection> WaylandConnection::Connect(QString& why)
     wl_display* display = wl_display_connect(nullptr);
     if (!display) {
         why = QCoreApplication::translate("WaylandConnection",
-                                          "cannot reach the Wayland display '%1' (%2)")
-                  .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+                                          "cannot reach the Wayland display %1 (%2)")
+                  .arg(Shown(name), QString::fromLocal8Bit(std::strerror(errno)));
         return nullptr;
     }
     std::unique_ptr<WaylandConnection> connection(new WaylandConnection(display));
     if (!connection->Roundtrip()) {
         why = QCoreApplication::translate("WaylandConnection",
-                                          "the Wayland display '%1' does not answer (%2)")
-                  .arg(name, connection->LostReason());
+                                          "the Wayland display %1 does not answer (%2)")
+                  .arg(Shown(name), connection->LostReason());
         return nullptr;
     }
     return connection;
