@@ -113,8 +113,8 @@ void AddProgramOptions(QCommandLineParser& parser)
          QCoreApplication::translate(
              "drelk::window::CommandLine",
              "Every <SECONDS> the flight begins again: the queen back at her start, the drones "
-             "scattered anew. 0 is never, the default in a window; with --root and --window-id "
-             "the default is %1.")
+             "scattered anew. 0 is never, the default in a window; with --root, --saver and "
+             "--window-id the default is %1.")
              .arg(kLeftOnRescatterSeconds),
          QStringLiteral("SECONDS")});
     AddShowModeOptions(parser);
@@ -157,11 +157,11 @@ void SetUp(QCommandLineParser& parser, bool show_qt_options)
         "ten thick lines, her drones, chase her. Closing the window ends the program. It\n"
         "takes no arguments, reads no files and keeps no settings.\n\n"
         "Keys: F11 full screen on and off, Escape leaves full screen, Space pauses and\n"
-        "resumes, Ctrl+Q quits. As a screensaver (--root, --window-id) it is stopped\n"
-        "with SIGTERM, of which it dies at once (a shell shows status 143).\n\n"
-        "Exit status: 0 closed or quit; 1 a bad command line or no display; 2 no X window\n"
-        "to draw into (--root, --window-id), or it was destroyed; 3 a broken rule of the\n"
-        "flight."));
+        "resumes, Ctrl+Q quits. As a screensaver (--root, --saver, --window-id) it is\n"
+        "stopped with SIGTERM, of which it dies at once (a shell shows status 143).\n\n"
+        "Exit status: 0 closed or quit, or --saver ended by the user; 1 a bad command\n"
+        "line or no display; 2 nothing to draw into (--root, --saver, --window-id), or it\n"
+        "went away; 3 a broken rule of the flight."));
     // "-platform" is one option, as Qt programs have always written it, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     AddProgramOptions(parser);
