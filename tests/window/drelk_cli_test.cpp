@@ -68,6 +68,8 @@ TEST(DrelkCommandLine, SpeaksGermanWhereTheLocaleSaysSo)
     const std::string german = "LANG=de_DE.UTF-8 ";
     EXPECT_EQ(RunDrelk("--seed %2", german).err,
               "drelk: --seed '%2' ist keine ganze Zahl von 0 bis 18446744073709551615\n");
+    EXPECT_EQ(RunDrelk("--output x", german).err,
+              "drelk: --output nimmt den Namen eines Ausgangs, mit --root oder --saver\n");
     EXPECT_NE(RunDrelk("--help", german).out.find("Zeigt Hilfe zu den Kommandozeilenoptionen"),
               std::string::npos);
     EXPECT_EQ(RunDrelk("", german).err,
