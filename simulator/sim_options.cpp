@@ -275,9 +275,9 @@ SimOptions ParseSimOptions(std::span<const std::string_view> args)
     // A resize is made before its tick runs; one after the last tick would never be made.
     for (const Resize& resize : options.resizes) {
         if (resize.tick > options.ticks) {
-            throw BadInput("--resize: tick " + std::to_string(resize.tick) +
-                           " comes after the last tick, " + std::to_string(options.ticks) +
-                           " (see --ticks)");
+            throw BadInput(Filled(Translated("SimOptions", "--resize: tick %1 comes after the "
+                                                           "last tick, %2 (see --ticks)"),
+                                  {std::to_string(resize.tick), std::to_string(options.ticks)}));
         }
     }
     return options;

@@ -8,16 +8,8 @@
         <translation>kein X-Display (DISPLAY ist nicht gesetzt)</translation>
     </message>
     <message>
-        <source>cannot open the X display &apos;%1&apos;</source>
-        <translation>das X-Display &apos;%1&apos; lässt sich nicht öffnen</translation>
-    </message>
-    <message>
         <source>cannot reach the Wayland display &apos;wayland-0&apos; (WAYLAND_DISPLAY is not set)</source>
         <translation>das Wayland-Display &apos;wayland-0&apos; ist nicht erreichbar (WAYLAND_DISPLAY ist nicht gesetzt)</translation>
-    </message>
-    <message>
-        <source>cannot reach the Wayland display &apos;%1&apos;</source>
-        <translation>das Wayland-Display &apos;%1&apos; ist nicht erreichbar</translation>
     </message>
     <message>
         <source>it could not be started</source>
@@ -28,12 +20,30 @@
         <translation>dieses Plattform-Plugin gibt es nicht</translation>
     </message>
     <message>
-        <source> (there are: %1)</source>
-        <translation> (vorhanden: %1)</translation>
-    </message>
-    <message>
         <source>cannot open a display: %1</source>
         <translation>kein Display lässt sich öffnen: %1</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1</source>
+        <translation>das X-Display %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>cannot reach the Wayland display %1</source>
+        <translation>das Wayland-Display %1 ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>no such platform plugin (there are: %1)</source>
+        <translation>dieses Plattform-Plugin gibt es nicht (vorhanden: %1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a platform plugin tried, and why it failed</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the platform plugins tried</comment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -55,12 +65,12 @@
         <translation>die Zufallszahlen lassen sich nicht lesen: %1</translation>
     </message>
     <message>
-        <source>the draws ran out after 1 value</source>
-        <translation>die Zufallszahlen gingen nach 1 Wert aus</translation>
+        <source>the draws ran out after 1 value; the flight takes %1 (%2 for the scatter, then one a tick)</source>
+        <translation>die Zufallszahlen gingen nach 1 Wert aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</translation>
     </message>
     <message>
-        <source>the draws ran out after %1 values</source>
-        <translation>die Zufallszahlen gingen nach %1 Werten aus</translation>
+        <source>the draws ran out after %3 values; the flight takes %1 (%2 for the scatter, then one a tick)</source>
+        <translation>die Zufallszahlen gingen nach %3 Werten aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</translation>
     </message>
 </context>
 <context>
@@ -72,6 +82,36 @@
     <message>
         <source>The Drelk</source>
         <translation>The Drelk</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDesktop</name>
+    <message>
+        <source>this Wayland compositor offers no layer shell (zwlr_layer_shell_v1) to put the hive on its desktop; the window (drelk without --root or --saver) works here</source>
+        <translation>dieser Wayland-Compositor bietet keine Layer-Shell (zwlr_layer_shell_v1), um den Bienenstock auf seinen Desktop zu legen; das Fenster (drelk ohne --root und --saver) funktioniert hier</translation>
+    </message>
+    <message>
+        <source>this Wayland compositor lacks wl_compositor 4 or wl_shm</source>
+        <translation>diesem Wayland-Compositor fehlt wl_compositor 4 oder wl_shm</translation>
+    </message>
+    <message>
+        <source>there is no output named %1 (%2)</source>
+        <translation>es gibt keinen Ausgang namens %1 (%2)</translation>
+    </message>
+    <message>
+        <source>there are none</source>
+        <translation>keiner vorhanden</translation>
+    </message>
+    <message>
+        <source>there are: %1</source>
+        <translation>vorhanden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LayerHives</name>
+    <message>
+        <source>the Wayland compositor has gone: %1</source>
+        <translation>der Wayland-Compositor ist nicht mehr da: %1</translation>
     </message>
 </context>
 <context>
@@ -161,14 +201,17 @@
     </message>
 </context>
 <context>
+    <name>ShmBuffer</name>
+    <message>
+        <source>no shared memory for the picture: %1 (%2)</source>
+        <translation>kein gemeinsamer Speicher für das Bild: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ShowMode</name>
     <message>
         <source>Start in full screen.</source>
         <translation>Im Vollbild starten.</translation>
-    </message>
-    <message>
-        <source>Fill the window named by the XSCREENSAVER_WINDOW environment variable, as screensavers do, or else the whole screen (X11 only).</source>
-        <translation>Das Fenster aus der Umgebungsvariablen XSCREENSAVER_WINDOW füllen, wie Bildschirmschoner es tun, sonst den ganzen Bildschirm (nur X11).</translation>
     </message>
     <message>
         <source>Fill the existing X window &lt;id&gt;, hexadecimal 0x... or decimal (X11 only).</source>
@@ -179,20 +222,48 @@
         <translation>--fullscreen geht nicht zusammen mit --root oder --window-id</translation>
     </message>
     <message>
-        <source>--window-id &apos;%1&apos; is not an X window id (0x... or decimal)</source>
-        <translation>--window-id &apos;%1&apos; ist keine X-Fensterkennung (0x... oder dezimal)</translation>
-    </message>
-    <message>
-        <source>XSCREENSAVER_WINDOW is &apos;%1&apos;, not an X window id (0x... or decimal)</source>
-        <translation>XSCREENSAVER_WINDOW ist &apos;%1&apos;, keine X-Fensterkennung (0x... oder dezimal)</translation>
-    </message>
-    <message>
         <source>%1 needs an X11 display, and this one is %2</source>
         <translation>%1 braucht ein X11-Display, dieses ist aber %2</translation>
     </message>
     <message>
         <source>the X window 0x%1 that the hive was drawn into has gone</source>
         <translation>das X-Fenster 0x%1, in das der Bienenstock gezeichnet wurde, ist verschwunden</translation>
+    </message>
+    <message>
+        <source>the hive&apos;s X window 0x%1 was destroyed by another program</source>
+        <translation>das X-Fenster 0x%1 des Bienenstocks wurde von einem anderen Programm zerstört</translation>
+    </message>
+    <message>
+        <source>Fill the window named by the XSCREENSAVER_WINDOW environment variable, as screensavers do, or else the whole screen beneath all windows (on a Wayland desktop, the background of every output).</source>
+        <translation>Das Fenster aus der Umgebungsvariablen XSCREENSAVER_WINDOW füllen, wie Bildschirmschoner es tun, sonst den ganzen Bildschirm unter allen Fenstern (auf einem Wayland-Desktop den Hintergrund jedes Ausgangs).</translation>
+    </message>
+    <message>
+        <source>Cover every screen above all windows, dark, until a key, a button, a touch or the pointer moves; then end with status 0 (for an idle daemon).</source>
+        <translation>Jeden Bildschirm dunkel und über allen Fenstern bedecken, bis eine Taste oder Maustaste gedrückt, der Bildschirm berührt oder der Zeiger bewegt wird; dann mit Status 0 beenden (für einen Idle-Daemon).</translation>
+    </message>
+    <message>
+        <source>With --root or --saver on a Wayland desktop: only the output &lt;name&gt;.</source>
+        <translation>Mit --root oder --saver auf einem Wayland-Desktop: nur der Ausgang &lt;name&gt;.</translation>
+    </message>
+    <message>
+        <source>--saver cannot be used with --fullscreen or --root</source>
+        <translation>--saver geht nicht zusammen mit --fullscreen oder --root</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name, with --root or --saver</source>
+        <translation>--output nimmt den Namen eines Ausgangs, mit --root oder --saver</translation>
+    </message>
+    <message>
+        <source>--window-id %1 is not an X window id (0x... or decimal)</source>
+        <translation>--window-id %1 ist keine X-Fensterkennung (0x... oder dezimal)</translation>
+    </message>
+    <message>
+        <source>XSCREENSAVER_WINDOW is %1, not an X window id (0x... or decimal)</source>
+        <translation>XSCREENSAVER_WINDOW ist %1, keine X-Fensterkennung (0x... oder dezimal)</translation>
+    </message>
+    <message>
+        <source>--output names an output of a Wayland desktop; on X11 the hive covers every screen</source>
+        <translation>--output nennt einen Ausgang eines Wayland-Desktops; unter X11 bedeckt der Bienenstock jeden Bildschirm</translation>
     </message>
 </context>
 <context>
@@ -226,51 +297,6 @@
         <translation>%1: %2 hat nicht die Form TICK:WIDTHxHEIGHT</translation>
     </message>
     <message>
-        <source>Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                 [--seed S | --draws FILE]
-Runs the Drelk flight without a window and prints its state as CSV: the scatter
-(tick 0), then every K-th of N movement ticks, and the last tick always.
-  --ticks N         movement ticks after the scatter (default 100)
-  --window WxH      the window&apos;s outer size in twips (default 9105x6930)
-  --resize T:WxH    from tick T on, the outer size is WxH (repeatable)
-  --every K         print every K-th tick (default 1)
-  --seed S          seed the generator with S instead of the clock; a run
-                    seeded from the clock tells its seed on standard error
-  --draws FILE      take the random draws from FILE (&apos;-&apos;: standard input),
-                    one number per line, each 0 &lt;= r &lt; 1 as a float
-  -h, --help        print this help and exit
-  -v, --version     print the version and exit
-An option&apos;s value may also follow an equals sign: --ticks=600.
-Exit status: 0 done; 1 the output could not be written; 2 bad input;
-3 a fault of the flight rules. Stopped by SIGINT, SIGTERM or SIGHUP, it writes
-every row computed until then whole and dies of the signal (a shell shows
-128+S: 130, 143, 129).
-</source>
-        <translation>Aufruf: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                  [--seed S | --draws FILE]
-Lässt den Flug von Drelk ohne Fenster laufen und gibt seinen Zustand als CSV
-aus: die Startverteilung (Takt 0), dann jeden K-ten von N Bewegungstakten und
-immer den letzten Takt.
-  --ticks N         Bewegungstakte nach der Startverteilung (Vorgabe 100)
-  --window WxH      die Außenmaße des Fensters in Twips (Vorgabe 9105x6930)
-  --resize T:WxH    ab Takt T sind die Außenmaße WxH (wiederholbar)
-  --every K         jeden K-ten Takt ausgeben (Vorgabe 1)
-  --seed S          den Zufallsgenerator mit S statt mit der Uhr starten; ein
-                    Lauf mit Startwert von der Uhr nennt diesen auf der
-                    Standardfehlerausgabe
-  --draws FILE      die Zufallszahlen aus FILE lesen (&apos;-&apos;: Standardeingabe),
-                    eine Zahl je Zeile, jede 0 &lt;= r &lt; 1 als float
-  -h, --help        diese Hilfe ausgeben und beenden
-  -v, --version     die Version ausgeben und beenden
-Der Wert einer Option darf auch nach einem Gleichheitszeichen stehen:
---ticks=600.
-Exit-Status: 0 fertig; 1 die Ausgabe ließ sich nicht schreiben; 2 fehlerhafte
-Eingabe; 3 ein Fehler der Flugregeln. Durch SIGINT, SIGTERM oder SIGHUP
-angehalten, schreibt es jede bis dahin berechnete Zeile vollständig und endet
-dann durch das Signal selbst (eine Shell zeigt 128+S: 130, 143, 129).
-</translation>
-    </message>
-    <message>
         <source>--every: &apos;0&apos; is too small (at least 1)</source>
         <translation>--every: &apos;0&apos; ist zu klein (mindestens 1)</translation>
     </message>
@@ -301,6 +327,88 @@ dann durch das Signal selbst (eine Shell zeigt 128+S: 130, 143, 129).
     <message>
         <source>%1: a value is missing: %1 %2 (see drelk-sim --help)</source>
         <translation>%1: ein Wert fehlt: %1 %2 (siehe drelk-sim --help)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number of seconds</source>
+        <translation>%1: %2 ist keine ganze Zahl von Sekunden</translation>
+    </message>
+    <message>
+        <source>Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
+                 [--rescatter SECONDS] [--seed S | --draws FILE]
+Runs the Drelk flight without a window and prints its state as CSV: the scatter
+(tick 0), then every K-th of N movement ticks, and the last tick always.
+  --ticks N         movement ticks after the scatter (default 100)
+  --window WxH      the window&apos;s outer size in twips (default 9105x6930)
+  --resize T:WxH    from tick T on, the outer size is WxH (repeatable)
+  --every K         print every K-th tick (default 1)
+  --rescatter SECONDS
+                    begin the flight again, as drelk --rescatter does: the
+                    queen back at her start and the drones scattered anew,
+                    in place of ticks 10 x SECONDS, 20 x SECONDS, ...;
+                    0, the default, never
+  --seed S          seed the generator with S instead of the clock; a run
+                    seeded from the clock tells its seed on standard error
+  --draws FILE      take the random draws from FILE (&apos;-&apos;: standard input),
+                    one number per line, each 0 &lt;= r &lt; 1 as a float
+  -h, --help        print this help and exit
+  -v, --version     print the version and exit
+An option&apos;s value may also follow an equals sign: --ticks=600.
+Exit status: 0 done; 1 the output could not be written; 2 bad input;
+3 a fault of the flight rules. Stopped by SIGINT, SIGTERM or SIGHUP, it writes
+every row computed until then whole and dies of the signal (a shell shows
+128+S: 130, 143, 129).
+</source>
+        <translation>Aufruf: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
+                  [--rescatter SECONDS] [--seed S | --draws FILE]
+Lässt den Flug von Drelk ohne Fenster laufen und gibt seinen Zustand als CSV
+aus: die Startverteilung (Takt 0), dann jeden K-ten von N Bewegungstakten und
+immer den letzten Takt.
+  --ticks N         Bewegungstakte nach der Startverteilung (Vorgabe 100)
+  --window WxH      die Außenmaße des Fensters in Twips (Vorgabe 9105x6930)
+  --resize T:WxH    ab Takt T sind die Außenmaße WxH (wiederholbar)
+  --every K         jeden K-ten Takt ausgeben (Vorgabe 1)
+  --rescatter SECONDS
+                    den Flug neu beginnen, wie drelk --rescatter es tut: die
+                    Königin zurück an ihrem Start und die Drohnen neu verteilt,
+                    anstelle der Takte 10 x SECONDS, 20 x SECONDS, ...;
+                    0, die Vorgabe, heißt nie
+  --seed S          den Zufallsgenerator mit S statt mit der Uhr starten; ein
+                    Lauf mit Startwert von der Uhr nennt diesen auf der
+                    Standardfehlerausgabe
+  --draws FILE      die Zufallszahlen aus FILE lesen (&apos;-&apos;: Standardeingabe),
+                    eine Zahl je Zeile, jede 0 &lt;= r &lt; 1 als float
+  -h, --help        diese Hilfe ausgeben und beenden
+  -v, --version     die Version ausgeben und beenden
+Der Wert einer Option darf auch nach einem Gleichheitszeichen stehen:
+--ticks=600.
+Exit-Status: 0 fertig; 1 die Ausgabe ließ sich nicht schreiben; 2 fehlerhafte
+Eingabe; 3 ein Fehler der Flugregeln. Durch SIGINT, SIGTERM oder SIGHUP
+angehalten, schreibt es jede bis dahin berechnete Zeile vollständig und endet
+dann durch das Signal selbst (eine Shell zeigt 128+S: 130, 143, 129).
+</translation>
+    </message>
+    <message>
+        <source>--rescatter: %1 is too large (at most %2 seconds)</source>
+        <translation>--rescatter: %1 ist zu groß (höchstens %2 Sekunden)</translation>
+    </message>
+    <message>
+        <source>--resize: tick %1 comes after the last tick, %2 (see --ticks)</source>
+        <translation>--resize: Takt %1 kommt nach dem letzten Takt, %2 (siehe --ticks)</translation>
+    </message>
+</context>
+<context>
+    <name>WaylandConnection</name>
+    <message>
+        <source>cannot reach the Wayland display %1 (%2)</source>
+        <translation>das Wayland-Display %1 ist nicht erreichbar (%2)</translation>
+    </message>
+    <message>
+        <source>the Wayland display %1 does not answer (%2)</source>
+        <translation>das Wayland-Display %1 antwortet nicht (%2)</translation>
+    </message>
+    <message>
+        <source>the compositor reported protocol error %1 on %2</source>
+        <translation>der Compositor meldete den Protokollfehler %1 auf %2</translation>
     </message>
 </context>
 <context>
@@ -345,39 +453,8 @@ dann durch das Signal selbst (eine Shell zeigt 128+S: 130, 143, 129).
         <translation>Den Flug von drelk-sim --seed &lt;S&gt; fliegen (S eine ganze Zahl) statt jedes Mal einen neuen.</translation>
     </message>
     <message>
-        <source>A small desktop animation. In a window titled &quot;The Drelk&quot; a filled circle, the
-queen, flies a jittering course and turns back near the window&apos;s edges, while
-ten thick lines, her drones, chase her. Closing the window ends the program. It
-takes no arguments, reads no files and keeps no settings.
-
-Keys: F11 full screen on and off, Escape leaves full screen, Space pauses and
-resumes, Ctrl+Q quits. As a screensaver (--root, --window-id) it is stopped
-with SIGTERM, of which it dies at once (a shell shows status 143).
-
-Exit status: 0 closed or quit; 1 a bad command line or no display; 2 no X window
-to draw into (--root, --window-id); 3 a broken rule of the flight.</source>
-        <translation>Eine kleine Desktop-Animation. In einem Fenster mit dem Titel &quot;The Drelk&quot; fliegt
-ein gefüllter Kreis, die Königin, einen unsteten Kurs und kehrt nahe den Rändern
-des Fensters um, während zehn dicke Linien, ihre Drohnen, sie verfolgen. Das
-Schließen des Fensters beendet das Programm. Es nimmt keine Argumente, liest
-keine Dateien und speichert keine Einstellungen.
-
-Tasten: F11 schaltet das Vollbild ein und aus, Escape verlässt das Vollbild, die
-Leertaste hält an und setzt fort, Strg+Q beendet. Als Bildschirmschoner (--root,
---window-id) wird es mit SIGTERM beendet, an dem es sofort stirbt (eine Shell
-zeigt Status 143).
-
-Exit-Status: 0 geschlossen oder beendet; 1 fehlerhafte Befehlszeile oder kein
-Display; 2 kein X-Fenster zum Hineinzeichnen (--root, --window-id); 3 eine Regel
-des Flugs wurde verletzt.</translation>
-    </message>
-    <message>
         <source>unknown option %1 (see drelk --help)</source>
         <translation>unbekannte Option %1 (siehe drelk --help)</translation>
-    </message>
-    <message>
-        <source> (see drelk --help-all)</source>
-        <translation> (siehe drelk --help-all)</translation>
     </message>
     <message>
         <source>unexpected argument %1: the program takes no arguments (see drelk --help)</source>
@@ -386,6 +463,55 @@ des Flugs wurde verletzt.</translation>
     <message>
         <source>--seed %1 is not a whole number from 0 to %2</source>
         <translation>--seed %1 ist keine ganze Zahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>Every &lt;SECONDS&gt; the flight begins again: the queen back at her start, the drones scattered anew. 0 is never, the default in a window; with --root, --saver and --window-id the default is %1.</source>
+        <translation>Alle &lt;SECONDS&gt; Sekunden beginnt der Flug neu: die Königin zurück an ihrem Start, die Drohnen neu verteilt. 0 heißt nie, die Vorgabe im Fenster; mit --root, --saver und --window-id ist die Vorgabe %1.</translation>
+    </message>
+    <message>
+        <source>A small desktop animation. In a window titled &quot;The Drelk&quot; a filled circle, the
+queen, flies a jittering course and turns back near the window&apos;s edges, while
+ten thick lines, her drones, chase her. Closing the window ends the program. It
+takes no arguments, reads no files and keeps no settings.
+
+Keys: F11 full screen on and off, Escape leaves full screen, Space pauses and
+resumes, Ctrl+Q quits. As a screensaver (--root, --saver, --window-id) it is
+stopped with SIGTERM, of which it dies at once (a shell shows status 143).
+
+Exit status: 0 closed or quit, or --saver ended by the user; 1 a bad command
+line or no display; 2 nothing to draw into (--root, --saver, --window-id), or it
+went away; 3 a broken rule of the flight.</source>
+        <translation>Eine kleine Desktop-Animation. In einem Fenster mit dem Titel &quot;The Drelk&quot; fliegt
+ein gefüllter Kreis, die Königin, einen unsteten Kurs und kehrt nahe den Rändern
+des Fensters um, während zehn dicke Linien, ihre Drohnen, sie verfolgen. Das
+Schließen des Fensters beendet das Programm. Es nimmt keine Argumente, liest
+keine Dateien und speichert keine Einstellungen.
+
+Tasten: F11 schaltet das Vollbild ein und aus, Escape verlässt das Vollbild, die
+Leertaste hält an und setzt fort, Strg+Q beendet. Als Bildschirmschoner (--root,
+--saver, --window-id) wird es mit SIGTERM beendet, an dem es sofort stirbt (eine
+Shell zeigt Status 143).
+
+Exit-Status: 0 geschlossen oder beendet (auch --saver durch den Benutzer);
+1 fehlerhafte Befehlszeile oder kein Display; 2 nichts zum Hineinzeichnen
+(--root, --saver, --window-id), oder es ist verschwunden; 3 eine Regel des Flugs
+wurde verletzt.</translation>
+    </message>
+    <message>
+        <source>%1 (see drelk --help-all)</source>
+        <translation>%1 (siehe drelk --help-all)</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>die Standardausgabe lässt sich nicht beschreiben: %1</translation>
+    </message>
+    <message>
+        <source>--seed is given more than once</source>
+        <translation>--seed ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>--rescatter %1 is not a whole number of seconds from 0 to %2</source>
+        <translation>--rescatter %1 ist keine ganze Zahl von Sekunden zwischen 0 und %2</translation>
     </message>
 </context>
 <context>

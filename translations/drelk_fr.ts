@@ -8,16 +8,8 @@
         <translation>aucun affichage X (DISPLAY n&apos;est pas défini)</translation>
     </message>
     <message>
-        <source>cannot open the X display &apos;%1&apos;</source>
-        <translation>impossible d&apos;ouvrir l&apos;affichage X &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>cannot reach the Wayland display &apos;wayland-0&apos; (WAYLAND_DISPLAY is not set)</source>
         <translation>impossible de joindre l&apos;affichage Wayland &apos;wayland-0&apos; (WAYLAND_DISPLAY n&apos;est pas défini)</translation>
-    </message>
-    <message>
-        <source>cannot reach the Wayland display &apos;%1&apos;</source>
-        <translation>impossible de joindre l&apos;affichage Wayland &apos;%1&apos;</translation>
     </message>
     <message>
         <source>it could not be started</source>
@@ -28,12 +20,30 @@
         <translation>ce plugin de plateforme n&apos;existe pas</translation>
     </message>
     <message>
-        <source> (there are: %1)</source>
-        <translation> (disponibles : %1)</translation>
-    </message>
-    <message>
         <source>cannot open a display: %1</source>
         <translation>impossible d&apos;ouvrir un affichage : %1</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1</source>
+        <translation>impossible d&apos;ouvrir l&apos;affichage X %1</translation>
+    </message>
+    <message>
+        <source>cannot reach the Wayland display %1</source>
+        <translation>impossible de joindre l&apos;affichage Wayland %1</translation>
+    </message>
+    <message>
+        <source>no such platform plugin (there are: %1)</source>
+        <translation>ce plugin de plateforme n&apos;existe pas (disponibles : %1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a platform plugin tried, and why it failed</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between the platform plugins tried</comment>
+        <translation> ; </translation>
     </message>
 </context>
 <context>
@@ -55,12 +65,12 @@
         <translation>impossible de lire les tirages : %1</translation>
     </message>
     <message>
-        <source>the draws ran out after 1 value</source>
-        <translation>les tirages se sont épuisés après 1 valeur</translation>
+        <source>the draws ran out after 1 value; the flight takes %1 (%2 for the scatter, then one a tick)</source>
+        <translation>les tirages se sont épuisés après 1 valeur ; le vol en demande %1 (%2 pour la répartition de départ, puis un par pas)</translation>
     </message>
     <message>
-        <source>the draws ran out after %1 values</source>
-        <translation>les tirages se sont épuisés après %1 valeurs</translation>
+        <source>the draws ran out after %3 values; the flight takes %1 (%2 for the scatter, then one a tick)</source>
+        <translation>les tirages se sont épuisés après %3 valeurs ; le vol en demande %1 (%2 pour la répartition de départ, puis un par pas)</translation>
     </message>
 </context>
 <context>
@@ -72,6 +82,36 @@
     <message>
         <source>The Drelk</source>
         <translation>The Drelk</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDesktop</name>
+    <message>
+        <source>this Wayland compositor offers no layer shell (zwlr_layer_shell_v1) to put the hive on its desktop; the window (drelk without --root or --saver) works here</source>
+        <translation>ce compositeur Wayland n&apos;offre pas de layer shell (zwlr_layer_shell_v1) pour poser la ruche sur son bureau ; la fenêtre (drelk sans --root ni --saver) fonctionne ici</translation>
+    </message>
+    <message>
+        <source>this Wayland compositor lacks wl_compositor 4 or wl_shm</source>
+        <translation>il manque à ce compositeur Wayland wl_compositor 4 ou wl_shm</translation>
+    </message>
+    <message>
+        <source>there is no output named %1 (%2)</source>
+        <translation>il n&apos;y a pas de sortie nommée %1 (%2)</translation>
+    </message>
+    <message>
+        <source>there are none</source>
+        <translation>il n&apos;y en a aucune</translation>
+    </message>
+    <message>
+        <source>there are: %1</source>
+        <translation>disponibles : %1</translation>
+    </message>
+</context>
+<context>
+    <name>LayerHives</name>
+    <message>
+        <source>the Wayland compositor has gone: %1</source>
+        <translation>le compositeur Wayland a disparu : %1</translation>
     </message>
 </context>
 <context>
@@ -161,14 +201,17 @@
     </message>
 </context>
 <context>
+    <name>ShmBuffer</name>
+    <message>
+        <source>no shared memory for the picture: %1 (%2)</source>
+        <translation>pas de mémoire partagée pour l&apos;image : %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ShowMode</name>
     <message>
         <source>Start in full screen.</source>
         <translation>Démarrer en plein écran.</translation>
-    </message>
-    <message>
-        <source>Fill the window named by the XSCREENSAVER_WINDOW environment variable, as screensavers do, or else the whole screen (X11 only).</source>
-        <translation>Remplir la fenêtre désignée par la variable d&apos;environnement XSCREENSAVER_WINDOW, comme le font les économiseurs d&apos;écran, ou à défaut tout l&apos;écran (X11 seulement).</translation>
     </message>
     <message>
         <source>Fill the existing X window &lt;id&gt;, hexadecimal 0x... or decimal (X11 only).</source>
@@ -179,20 +222,48 @@
         <translation>--fullscreen ne s&apos;utilise pas avec --root ni --window-id</translation>
     </message>
     <message>
-        <source>--window-id &apos;%1&apos; is not an X window id (0x... or decimal)</source>
-        <translation>--window-id &apos;%1&apos; n&apos;est pas un identifiant de fenêtre X (0x... ou décimal)</translation>
-    </message>
-    <message>
-        <source>XSCREENSAVER_WINDOW is &apos;%1&apos;, not an X window id (0x... or decimal)</source>
-        <translation>XSCREENSAVER_WINDOW vaut &apos;%1&apos;, qui n&apos;est pas un identifiant de fenêtre X (0x... ou décimal)</translation>
-    </message>
-    <message>
         <source>%1 needs an X11 display, and this one is %2</source>
         <translation>%1 demande un affichage X11, or celui-ci est %2</translation>
     </message>
     <message>
         <source>the X window 0x%1 that the hive was drawn into has gone</source>
         <translation>la fenêtre X 0x%1 où la ruche était dessinée a disparu</translation>
+    </message>
+    <message>
+        <source>the hive&apos;s X window 0x%1 was destroyed by another program</source>
+        <translation>la fenêtre X 0x%1 de la ruche a été détruite par un autre programme</translation>
+    </message>
+    <message>
+        <source>Fill the window named by the XSCREENSAVER_WINDOW environment variable, as screensavers do, or else the whole screen beneath all windows (on a Wayland desktop, the background of every output).</source>
+        <translation>Remplir la fenêtre désignée par la variable d&apos;environnement XSCREENSAVER_WINDOW, comme le font les économiseurs d&apos;écran, ou à défaut tout l&apos;écran sous toutes les fenêtres (sur un bureau Wayland, le fond de chaque sortie).</translation>
+    </message>
+    <message>
+        <source>Cover every screen above all windows, dark, until a key, a button, a touch or the pointer moves; then end with status 0 (for an idle daemon).</source>
+        <translation>Couvrir chaque écran, en sombre et au-dessus de toutes les fenêtres, jusqu&apos;à ce qu&apos;une touche ou un bouton soit enfoncé, l&apos;écran touché ou le pointeur déplacé ; puis quitter avec le statut 0 (pour un démon d&apos;inactivité).</translation>
+    </message>
+    <message>
+        <source>With --root or --saver on a Wayland desktop: only the output &lt;name&gt;.</source>
+        <translation>Avec --root ou --saver sur un bureau Wayland : seulement la sortie &lt;name&gt;.</translation>
+    </message>
+    <message>
+        <source>--saver cannot be used with --fullscreen or --root</source>
+        <translation>--saver ne s&apos;utilise pas avec --fullscreen ni --root</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name, with --root or --saver</source>
+        <translation>--output prend le nom d&apos;une sortie, avec --root ou --saver</translation>
+    </message>
+    <message>
+        <source>--window-id %1 is not an X window id (0x... or decimal)</source>
+        <translation>--window-id %1 n&apos;est pas un identifiant de fenêtre X (0x... ou décimal)</translation>
+    </message>
+    <message>
+        <source>XSCREENSAVER_WINDOW is %1, not an X window id (0x... or decimal)</source>
+        <translation>XSCREENSAVER_WINDOW vaut %1, qui n&apos;est pas un identifiant de fenêtre X (0x... ou décimal)</translation>
+    </message>
+    <message>
+        <source>--output names an output of a Wayland desktop; on X11 the hive covers every screen</source>
+        <translation>--output désigne une sortie d&apos;un bureau Wayland ; sous X11, la ruche couvre tous les écrans</translation>
     </message>
 </context>
 <context>
@@ -226,51 +297,6 @@
         <translation>%1 : %2 n&apos;est pas de la forme TICK:WIDTHxHEIGHT</translation>
     </message>
     <message>
-        <source>Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                 [--seed S | --draws FILE]
-Runs the Drelk flight without a window and prints its state as CSV: the scatter
-(tick 0), then every K-th of N movement ticks, and the last tick always.
-  --ticks N         movement ticks after the scatter (default 100)
-  --window WxH      the window&apos;s outer size in twips (default 9105x6930)
-  --resize T:WxH    from tick T on, the outer size is WxH (repeatable)
-  --every K         print every K-th tick (default 1)
-  --seed S          seed the generator with S instead of the clock; a run
-                    seeded from the clock tells its seed on standard error
-  --draws FILE      take the random draws from FILE (&apos;-&apos;: standard input),
-                    one number per line, each 0 &lt;= r &lt; 1 as a float
-  -h, --help        print this help and exit
-  -v, --version     print the version and exit
-An option&apos;s value may also follow an equals sign: --ticks=600.
-Exit status: 0 done; 1 the output could not be written; 2 bad input;
-3 a fault of the flight rules. Stopped by SIGINT, SIGTERM or SIGHUP, it writes
-every row computed until then whole and dies of the signal (a shell shows
-128+S: 130, 143, 129).
-</source>
-        <translation>Usage : drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                  [--seed S | --draws FILE]
-Exécute le vol de Drelk sans fenêtre et en écrit l&apos;état en CSV : la répartition
-de départ (pas 0), puis un pas sur K des N pas de mouvement, et toujours le
-dernier pas.
-  --ticks N         pas de mouvement après la répartition (100 par défaut)
-  --window WxH      taille extérieure de la fenêtre en twips (9105x6930 par
-                    défaut)
-  --resize T:WxH    à partir du pas T, la taille extérieure est WxH (répétable)
-  --every K         écrire un pas sur K (1 par défaut)
-  --seed S          initialiser le générateur avec S au lieu de l&apos;horloge ; une
-                    exécution initialisée par l&apos;horloge donne sa graine sur la
-                    sortie d&apos;erreur standard
-  --draws FILE      lire les tirages aléatoires dans FILE (&apos;-&apos; : entrée
-                    standard), un nombre par ligne, chacun 0 &lt;= r &lt; 1 en float
-  -h, --help        afficher cette aide et quitter
-  -v, --version     afficher la version et quitter
-La valeur d&apos;une option peut aussi suivre un signe égal : --ticks=600.
-Code de sortie : 0 terminé ; 1 la sortie n&apos;a pas pu être écrite ; 2 entrée
-invalide ; 3 une faute des règles du vol. Arrêté par SIGINT, SIGTERM ou SIGHUP,
-il écrit en entier chaque ligne calculée jusque-là, puis meurt du signal (un
-shell affiche 128+S : 130, 143, 129).
-</translation>
-    </message>
-    <message>
         <source>--every: &apos;0&apos; is too small (at least 1)</source>
         <translation>--every : &apos;0&apos; est trop petit (au moins 1)</translation>
     </message>
@@ -301,6 +327,88 @@ shell affiche 128+S : 130, 143, 129).
     <message>
         <source>%1: a value is missing: %1 %2 (see drelk-sim --help)</source>
         <translation>%1 : il manque une valeur : %1 %2 (voir drelk-sim --help)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number of seconds</source>
+        <translation>%1 : %2 n&apos;est pas un nombre entier de secondes</translation>
+    </message>
+    <message>
+        <source>Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
+                 [--rescatter SECONDS] [--seed S | --draws FILE]
+Runs the Drelk flight without a window and prints its state as CSV: the scatter
+(tick 0), then every K-th of N movement ticks, and the last tick always.
+  --ticks N         movement ticks after the scatter (default 100)
+  --window WxH      the window&apos;s outer size in twips (default 9105x6930)
+  --resize T:WxH    from tick T on, the outer size is WxH (repeatable)
+  --every K         print every K-th tick (default 1)
+  --rescatter SECONDS
+                    begin the flight again, as drelk --rescatter does: the
+                    queen back at her start and the drones scattered anew,
+                    in place of ticks 10 x SECONDS, 20 x SECONDS, ...;
+                    0, the default, never
+  --seed S          seed the generator with S instead of the clock; a run
+                    seeded from the clock tells its seed on standard error
+  --draws FILE      take the random draws from FILE (&apos;-&apos;: standard input),
+                    one number per line, each 0 &lt;= r &lt; 1 as a float
+  -h, --help        print this help and exit
+  -v, --version     print the version and exit
+An option&apos;s value may also follow an equals sign: --ticks=600.
+Exit status: 0 done; 1 the output could not be written; 2 bad input;
+3 a fault of the flight rules. Stopped by SIGINT, SIGTERM or SIGHUP, it writes
+every row computed until then whole and dies of the signal (a shell shows
+128+S: 130, 143, 129).
+</source>
+        <translation>Usage : drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
+                  [--rescatter SECONDS] [--seed S | --draws FILE]
+Exécute le vol de Drelk sans fenêtre et en écrit l&apos;état en CSV : la répartition
+de départ (pas 0), puis un pas sur K des N pas de mouvement, et toujours le
+dernier pas.
+  --ticks N         pas de mouvement après la répartition (100 par défaut)
+  --window WxH      taille extérieure de la fenêtre en twips (9105x6930 par
+                    défaut)
+  --resize T:WxH    à partir du pas T, la taille extérieure est WxH (répétable)
+  --every K         écrire un pas sur K (1 par défaut)
+  --rescatter SECONDS
+                    recommencer le vol, comme le fait drelk --rescatter : la
+                    reine revient à son départ et les faux-bourdons sont
+                    répartis à nouveau, à la place des pas 10 x SECONDS,
+                    20 x SECONDS, ... ; 0, la valeur par défaut, jamais
+  --seed S          initialiser le générateur avec S au lieu de l&apos;horloge ; une
+                    exécution initialisée par l&apos;horloge donne sa graine sur la
+                    sortie d&apos;erreur standard
+  --draws FILE      lire les tirages aléatoires dans FILE (&apos;-&apos; : entrée
+                    standard), un nombre par ligne, chacun 0 &lt;= r &lt; 1 en float
+  -h, --help        afficher cette aide et quitter
+  -v, --version     afficher la version et quitter
+La valeur d&apos;une option peut aussi suivre un signe égal : --ticks=600.
+Code de sortie : 0 terminé ; 1 la sortie n&apos;a pas pu être écrite ; 2 entrée
+invalide ; 3 une faute des règles du vol. Arrêté par SIGINT, SIGTERM ou SIGHUP,
+il écrit en entier chaque ligne calculée jusque-là, puis meurt du signal (un
+shell affiche 128+S : 130, 143, 129).
+</translation>
+    </message>
+    <message>
+        <source>--rescatter: %1 is too large (at most %2 seconds)</source>
+        <translation>--rescatter : %1 est trop grand (au plus %2 secondes)</translation>
+    </message>
+    <message>
+        <source>--resize: tick %1 comes after the last tick, %2 (see --ticks)</source>
+        <translation>--resize : le pas %1 vient après le dernier pas, %2 (voir --ticks)</translation>
+    </message>
+</context>
+<context>
+    <name>WaylandConnection</name>
+    <message>
+        <source>cannot reach the Wayland display %1 (%2)</source>
+        <translation>impossible de joindre l&apos;affichage Wayland %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the Wayland display %1 does not answer (%2)</source>
+        <translation>l&apos;affichage Wayland %1 ne répond pas (%2)</translation>
+    </message>
+    <message>
+        <source>the compositor reported protocol error %1 on %2</source>
+        <translation>le compositeur a signalé l&apos;erreur de protocole %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -345,39 +453,8 @@ shell affiche 128+S : 130, 143, 129).
         <translation>Refaire le vol de drelk-sim --seed &lt;S&gt; (S un nombre entier) au lieu d&apos;un vol nouveau à chaque fois.</translation>
     </message>
     <message>
-        <source>A small desktop animation. In a window titled &quot;The Drelk&quot; a filled circle, the
-queen, flies a jittering course and turns back near the window&apos;s edges, while
-ten thick lines, her drones, chase her. Closing the window ends the program. It
-takes no arguments, reads no files and keeps no settings.
-
-Keys: F11 full screen on and off, Escape leaves full screen, Space pauses and
-resumes, Ctrl+Q quits. As a screensaver (--root, --window-id) it is stopped
-with SIGTERM, of which it dies at once (a shell shows status 143).
-
-Exit status: 0 closed or quit; 1 a bad command line or no display; 2 no X window
-to draw into (--root, --window-id); 3 a broken rule of the flight.</source>
-        <translation>Une petite animation de bureau. Dans une fenêtre intitulée &quot;The Drelk&quot;, un
-cercle plein, la reine, suit un vol saccadé et fait demi-tour près des bords de
-la fenêtre, tandis que dix traits épais, ses faux-bourdons, la poursuivent.
-Fermer la fenêtre met fin au programme. Il ne prend aucun argument, ne lit aucun
-fichier et ne garde aucun réglage.
-
-Touches : F11 active et quitte le plein écran, Échap quitte le plein écran,
-Espace met en pause et reprend, Ctrl+Q quitte. En économiseur d&apos;écran (--root,
---window-id), il est arrêté par SIGTERM, dont il meurt aussitôt (un shell
-affiche le statut 143).
-
-Code de sortie : 0 fermé ou quitté ; 1 ligne de commande incorrecte ou pas
-d&apos;affichage ; 2 pas de fenêtre X où dessiner (--root, --window-id) ; 3 une
-règle du vol a été enfreinte.</translation>
-    </message>
-    <message>
         <source>unknown option %1 (see drelk --help)</source>
         <translation>option inconnue %1 (voir drelk --help)</translation>
-    </message>
-    <message>
-        <source> (see drelk --help-all)</source>
-        <translation> (voir drelk --help-all)</translation>
     </message>
     <message>
         <source>unexpected argument %1: the program takes no arguments (see drelk --help)</source>
@@ -386,6 +463,55 @@ règle du vol a été enfreinte.</translation>
     <message>
         <source>--seed %1 is not a whole number from 0 to %2</source>
         <translation>--seed %1 n&apos;est pas un nombre entier de 0 à %2</translation>
+    </message>
+    <message>
+        <source>Every &lt;SECONDS&gt; the flight begins again: the queen back at her start, the drones scattered anew. 0 is never, the default in a window; with --root, --saver and --window-id the default is %1.</source>
+        <translation>Toutes les &lt;SECONDS&gt; secondes, le vol recommence : la reine revient à son départ, les faux-bourdons sont répartis à nouveau. 0 signifie jamais, la valeur par défaut dans une fenêtre ; avec --root, --saver et --window-id, la valeur par défaut est %1.</translation>
+    </message>
+    <message>
+        <source>A small desktop animation. In a window titled &quot;The Drelk&quot; a filled circle, the
+queen, flies a jittering course and turns back near the window&apos;s edges, while
+ten thick lines, her drones, chase her. Closing the window ends the program. It
+takes no arguments, reads no files and keeps no settings.
+
+Keys: F11 full screen on and off, Escape leaves full screen, Space pauses and
+resumes, Ctrl+Q quits. As a screensaver (--root, --saver, --window-id) it is
+stopped with SIGTERM, of which it dies at once (a shell shows status 143).
+
+Exit status: 0 closed or quit, or --saver ended by the user; 1 a bad command
+line or no display; 2 nothing to draw into (--root, --saver, --window-id), or it
+went away; 3 a broken rule of the flight.</source>
+        <translation>Une petite animation de bureau. Dans une fenêtre intitulée &quot;The Drelk&quot;, un
+cercle plein, la reine, suit un vol saccadé et fait demi-tour près des bords de
+la fenêtre, tandis que dix traits épais, ses faux-bourdons, la poursuivent.
+Fermer la fenêtre met fin au programme. Il ne prend aucun argument, ne lit aucun
+fichier et ne garde aucun réglage.
+
+Touches : F11 active et quitte le plein écran, Échap quitte le plein écran,
+Espace met en pause et reprend, Ctrl+Q quitte. En économiseur d&apos;écran (--root,
+--saver, --window-id), il est arrêté par SIGTERM, dont il meurt aussitôt (un
+shell affiche le statut 143).
+
+Code de sortie : 0 fermé ou quitté, ou --saver interrompu par l&apos;utilisateur ;
+1 ligne de commande incorrecte ou pas d&apos;affichage ; 2 pas de fenêtre ni de
+surface où dessiner (--root, --saver, --window-id), ou elle a disparu ; 3 une
+règle du vol a été enfreinte.</translation>
+    </message>
+    <message>
+        <source>%1 (see drelk --help-all)</source>
+        <translation>%1 (voir drelk --help-all)</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
+    <message>
+        <source>--seed is given more than once</source>
+        <translation>--seed est donné plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>--rescatter %1 is not a whole number of seconds from 0 to %2</source>
+        <translation>--rescatter %1 n&apos;est pas un nombre entier de secondes de 0 à %2</translation>
     </message>
 </context>
 <context>

@@ -113,8 +113,8 @@ void AddProgramOptions(QCommandLineParser& parser)
          QCoreApplication::translate(
              "drelk::window::CommandLine",
              "Every <SECONDS> the flight begins again: the queen back at her start, the drones "
-             "scattered anew. 0 is never, the default in a window; with --root and --window-id "
-             "the default is %1.")
+             "scattered anew. 0 is never, the default in a window; with --root, --saver and "
+             "--window-id the default is %1.")
              .arg(kLeftOnRescatterSeconds),
          QStringLiteral("SECONDS")});
     AddShowModeOptions(parser);
@@ -157,32 +157,15 @@ void SetUp(QCommandLineParser& parser, bool show_qt_options)
         "ten thick lines, her drones, chase her. Closing the window ends the program. It\n"
         "takes no arguments, reads no files and keeps no settings.\n\n"
         "Keys: F11 full screen on and off, Escape leaves full screen, Space pauses and\n"
-        "resumes, Ctrl+Q quits. As a screensaver (--root, --window-id) it is stopped\n"
-        "with SIGTERM, of which it dies at once (a shell shows status 143).\n\n"
-        "Exit status: 0 closed or quit; 1 a bad command line or no display; 2 no X window\n"
-        "to draw into (--root, --window-id), or it was destroyed; 3 a broken rule of the\n"
-        "flight."));
+        "resumes, Ctrl+Q quits. As a screensaver (--root, --saver, --window-id) it is\n"
+        "stopped with SIGTERM, of which it dies at once (a shell shows status 143).\n\n"
+        "Exit status: 0 closed or quit, or --saver ended by the user; 1 a bad command\n"
+        "line or no display; 2 nothing to draw into (--root, --saver, --window-id), or it\n"
+        "went away; 3 a broken rule of the flight."));
     // "-platform" is one option, as Qt programs have always written it, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     AddProgramOptions(parser);
     AddQtOptions(parser, show_qt_options);
-}
-
-// Text from the command line made fit for a one-line message: control characters escaped,
-// and a long text cut.
-QString Shown(const QString& text)
-{
-    constexpr qsizetype kMostShown = 60;
-    QString shown;
-    for (const QChar c : text.left(kMostShown)) {
-        shown += c.unicode() < 0x20 || c.unicode() == 0x7f
-                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
-                     : QString(c);
-    }
-    if (text.size() > kMostShown) {
-        shown += QStringLiteral("...");
-    }
-    return QLatin1Char('\'') + shown + QLatin1Char('\'');
 }
 
 int Refuse(const QString& why)
@@ -220,8 +203,8 @@ QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
     if (!text.isEmpty() && speaking.language() != QLocale::German) {
         text[0] = text[0].toLower();
     }
-    return text +
-           QCoreApplication::translate("drelk::window::CommandLine", " (see drelk --help-all)");
+    return QCoreApplication::translate("drelk::window::CommandLine", "%1 (see drelk --help-all)")
+        .arg(text);
 }
 
 QString HelpText(bool show_qt_options)

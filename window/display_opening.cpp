@@ -79,14 +79,14 @@ QString Target(const QString& platform, const QString& display_option)
             display_option.isEmpty() ? qEnvironmentVariable("DISPLAY") : display_option;
         return display.isEmpty()
                    ? DisplayOpening::tr("no X display (DISPLAY is not set)")
-                   : DisplayOpening::tr("cannot open the X display '%1'").arg(display);
+                   : DisplayOpening::tr("cannot open the X display %1").arg(Shown(display));
     }
     if (platform.startsWith(QLatin1String("wayland"))) {
         const QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
         return display.isEmpty()
                    ? DisplayOpening::tr("cannot reach the Wayland display 'wayland-0' "
                                         "(WAYLAND_DISPLAY is not set)")
-                   : DisplayOpening::tr("cannot reach the Wayland display '%1'").arg(display);
+                   : DisplayOpening::tr("cannot reach the Wayland display %1").arg(Shown(display));
     }
     return DisplayOpening::tr("it could not be started");
 }
@@ -111,21 +111,24 @@ QString DisplayFailure(const QString& held, const QString& display_option)
             continue;
         }
         const QString platform = match.captured(2);
+        QString why;
         if (match.captured(1) == QLatin1String("find")) {
-            QString why = DisplayOpening::tr("no such platform plugin");
-            if (const auto list = available.match(held); list.hasMatch()) {
-                why += DisplayOpening::tr(" (there are: %1)").arg(list.captured(1));
-            }
-            failures << platform + QStringLiteral(": ") + why;
+            const QRegularExpressionMatch list = available.match(held);
+            why = list.hasMatch() ? DisplayOpening::tr("no such platform plugin (there are: %1)")
+                                        .arg(list.captured(1))
+                                  : DisplayOpening::tr("no such platform plugin");
         } else {
-            failures << platform + QStringLiteral(": ") + Target(platform, display_option);
+            why = Target(platform, display_option);
         }
+        failures << DisplayOpening::tr("%1: %2", "a platform plugin tried, and why it failed")
+                        .arg(platform, why);
     }
     if (failures.isEmpty()) {
         return DisplayOpening::tr("cannot open a display: %1")
             .arg(held.section(QStringLiteral("fatal: "), -1).section(QLatin1Char('\n'), 0, 0));
     }
-    return DisplayOpening::tr("cannot open a display: %1").arg(failures.join(QStringLiteral("; ")));
+    return DisplayOpening::tr("cannot open a display: %1")
+        .arg(failures.join(DisplayOpening::tr("; ", "between the platform plugins tried")));
 }
 
 // Qt workaround, checked on Qt 6.4.2 and 6.8.2: with no platform that starts, Qt calls

@@ -10,8 +10,9 @@ enum ExitStatus : int {
     kExitOk = 0,          // the window was closed or quit, or the help or version was printed
     kExitUsage = 1,       // a bad command line, an answer to it that could not be written,
                           // or no display that could be opened
-    kExitNoWindow = 2,    // no X window to draw into (--root, --window-id), or it went away,
-                          // or another program destroyed the hive's own
+    kExitNoWindow = 2,    // nothing to draw into (--root, --saver, --window-id: no X window,
+                          // no Wayland layers), or it went away, or another program
+                          // destroyed the hive's own
     kExitFlightFault = 3, // a rule of the flight broke: a fault in the program
 };
 

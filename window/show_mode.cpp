@@ -187,8 +187,8 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
         if (!mode.window) {
             return Complain(
                 QCoreApplication::translate(
-                    "ShowMode", "--window-id '%1' is not an X window id (0x... or decimal)")
-                    .arg(text),
+                    "ShowMode", "--window-id %1 is not an X window id (0x... or decimal)")
+                    .arg(Shown(text)),
                 kExitUsage);
         }
     } else if (parser.isSet(kSaver)) {
@@ -202,8 +202,8 @@ std::optional<int> ReadShowMode(const QCommandLineParser& parser, ShowMode& mode
                 return Complain(
                     QCoreApplication::translate(
                         "ShowMode",
-                        "XSCREENSAVER_WINDOW is '%1', not an X window id (0x... or decimal)")
-                        .arg(text),
+                        "XSCREENSAVER_WINDOW is %1, not an X window id (0x... or decimal)")
+                        .arg(Shown(text)),
                     kExitUsage);
             }
         }

@@ -10,4 +10,8 @@ namespace drelk::window {
 // Every word drelk says on standard error goes through here.
 void TellUser(const QString& message);
 
+// What the user gave (an argument, an environment variable) as a message shows it: in single
+// quotes, control characters escaped so that the message stays one line, a long text cut.
+QString Shown(const QString& text);
+
 } // namespace drelk::window

@@ -309,8 +309,11 @@ TEST(SimCli, BadInputExitsTwoWithOneLine)
     };
     expect_bad("--frobnicate", "unknown option '--frobnicate' (see drelk-sim --help)");
     // In the language the locale names; LANG alone will do.
-    EXPECT_EQ(drelk::tests::RunProgram("LANG=de_DE.UTF-8 " DRELK_SIM_PATH " --frobnicate").err,
+    const std::string german = "LANG=de_DE.UTF-8 " DRELK_SIM_PATH;
+    EXPECT_EQ(drelk::tests::RunProgram(german + " --frobnicate").err,
               "drelk-sim: unbekannte Option '--frobnicate' (siehe drelk-sim --help)\n");
+    EXPECT_EQ(drelk::tests::RunProgram(german + " --ticks 5 --resize 9:100x100").err,
+              "drelk-sim: --resize: Takt 9 kommt nach dem letzten Takt, 5 (siehe --ticks)\n");
     expect_bad("--window 0x10", "--window");
     expect_bad("--rescatter -1", "--rescatter: '-1' is not a whole number of seconds");
     expect_bad("--draws /nonexistent/%2.txt",

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Drelk developers
 # SPDX-License-Identifier: MIT
 """Every text of the current sources has a finished translation in each of drelk's
-catalogues, with the same placeholders as its English, or is one of Qt's own texts that
-Qt's catalogue for that language translates.
+catalogues, with the same placeholders as its English and in one line where it is, or is one
+of Qt's own texts that Qt's catalogue for that language translates.
 
 Usage: check_catalogues.py LUPDATE LCONVERT QTPATHS SOURCES_LIST [LUPDATE_OPTION...] -- TS...
 
@@ -34,6 +34,12 @@ def placeholders(text):
     return sorted(set(re.findall(r"%[1-9]", text)))
 
 
+def lines(text):
+    """Whether a text has more than one line, and whether it ends one: a message told in one
+    line stays one line in every language, and a help that ends a line still does."""
+    return "\n" in text.rstrip("\n"), text.endswith("\n")
+
+
 def main():
     lupdate, lconvert, qtpaths, sources_list = sys.argv[1:5]
     split = sys.argv.index("--")
@@ -60,6 +66,8 @@ def main():
                         faults.append(f"{where} is not translated")
                 elif placeholders(translation) != placeholders(source):
                     faults.append(f"{where} has the placeholders {placeholders(translation)}")
+                elif lines(translation) != lines(source):
+                    faults.append(f"{where} breaks its lines otherwise: {translation!r}")
     for fault in faults:
         print(fault)
     if faults:

@@ -68,6 +68,8 @@ TEST(DrelkCommandLine, SpeaksGermanWhereTheLocaleSaysSo)
     const std::string german = "LANG=de_DE.UTF-8 ";
     EXPECT_EQ(RunDrelk("--seed %2", german).err,
               "drelk: --seed '%2' ist keine ganze Zahl von 0 bis 18446744073709551615\n");
+    EXPECT_EQ(RunDrelk("--output x", german).err,
+              "drelk: --output nimmt den Namen eines Ausgangs, mit --root oder --saver\n");
     EXPECT_NE(RunDrelk("--help", german).out.find("Zeigt Hilfe zu den Kommandozeilenoptionen"),
               std::string::npos);
     EXPECT_EQ(RunDrelk("", german).err,
@@ -167,6 +169,7 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
              {no_display + drelk + " --window-id hive", 1, "'hive' is not an X window id"},
              {no_display + drelk + " --window-id -5", 1, "'-5' is not"},
              {no_display + drelk + " --window-id 0x100000000", 1, "'0x100000000' is not"},
+             {no_display + drelk + " --window-id \"$(printf '1\\nb')\"", 1, "'1\\x0ab' is not"},
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root", 1,
               "XSCREENSAVER_WINDOW is '0xzz'"},
              {no_display + drelk + " --root --fullscreen", 1, "--fullscreen cannot be used"},

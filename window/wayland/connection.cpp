@@ -5,6 +5,7 @@
 
 #include "fractional-scale-v1-client-protocol.h"
 #include "viewporter-client-protocol.h"
+#include "window/user_message.h"
 #include "window/wayland/layer_shell_protocol.h"
 
 #include <QCoreApplication>
@@ -42,15 +43,15 @@ std::unique_ptr<WaylandConnection> WaylandConnection::Connect(QString& why)
     wl_display* display = wl_display_connect(nullptr);
     if (!display) {
         why = QCoreApplication::translate("WaylandConnection",
-                                          "cannot reach the Wayland display '%1' (%2)")
-                  .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+                                          "cannot reach the Wayland display %1 (%2)")
+                  .arg(Shown(name), QString::fromLocal8Bit(std::strerror(errno)));
         return nullptr;
     }
     std::unique_ptr<WaylandConnection> connection(new WaylandConnection(display));
     if (!connection->Roundtrip()) {
         why = QCoreApplication::translate("WaylandConnection",
-                                          "the Wayland display '%1' does not answer (%2)")
-                  .arg(name, connection->LostReason());
+                                          "the Wayland display %1 does not answer (%2)")
+                  .arg(Shown(name), connection->LostReason());
         return nullptr;
     }
     return connection;
@@ -191,8 +192,7 @@ QString WaylandConnection::LostReason() const
         const std::uint32_t code = wl_display_get_protocol_error(display_, &interface, &id);
         return QCoreApplication::translate("WaylandConnection",
                                            "the compositor reported protocol error %1 on %2")
-            .arg(code)
-            .arg(QString::fromLatin1(interface ? interface->name : "?"));
+            .arg(QString::number(code), QString::fromLatin1(interface ? interface->name : "?"));
     }
     return QString::fromLocal8Bit(std::strerror(error != 0 ? error : EPIPE));
 }

@@ -3,6 +3,7 @@
 
 #include "window/wayland/layer_desktop.h"
 
+#include "window/user_message.h"
 #include "window/wayland/connection.h"
 #include "window/wayland/output.h"
 #include "window/wayland/seat_input.h"
@@ -72,8 +73,8 @@ std::unique_ptr<LayerDesktop> LayerDesktop::Open(LayerSurface::Layer layer,
             names << place->output->Name();
         }
         failure.why =
-            QCoreApplication::translate("LayerDesktop", "there is no output named '%1' (%2)")
-                .arg(output_name,
+            QCoreApplication::translate("LayerDesktop", "there is no output named %1 (%2)")
+                .arg(Shown(output_name),
                      names.isEmpty() ? QCoreApplication::translate("LayerDesktop", "there are none")
                                      : QCoreApplication::translate("LayerDesktop", "there are: %1")
                                            .arg(names.join(QStringLiteral(", "))));
