@@ -89,7 +89,7 @@ void Simulate(SimOptions options, std::string_view draws_text)
 {
     options.ticks = std::min(options.ticks, kMostTicks);
     std::istringstream in{std::string(draws_text)};
-    DrawFileRandom draws(in, "draws", options.ticks);
+    DrawFileRandom draws(in, "draws", options.ticks, options.rescatter_seconds);
 
     char* csv = nullptr;
     std::size_t csv_size = 0;

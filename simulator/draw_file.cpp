@@ -3,6 +3,7 @@
 
 #include "simulator/draw_file.h"
 
+#include "flight/rescatter.h"
 #include "flight/scatter.h"
 #include "simulator/bad_input.h"
 #include "simulator/printable_text.h"
@@ -21,14 +22,24 @@ namespace {
     throw BadInput(Printable(source) + ":" + std::to_string(line_number) + ": " + why);
 }
 
-// The draws of a flight of `ticks` ticks, counted in full even past the largest count.
-std::string DrawsTaken(std::uint64_t ticks)
+// How many times a flight of `ticks` ticks begins again, every `rescatter_seconds`.
+std::uint64_t Rescatters(std::uint64_t ticks, std::uint64_t rescatter_seconds)
 {
-    constexpr std::uint64_t kScatter = kScatterDraws;
-    if (ticks > std::numeric_limits<std::uint64_t>::max() - kScatter) {
-        return std::to_string(kScatter) + " + " + std::to_string(ticks);
-    }
-    return std::to_string(kScatter + ticks);
+    return rescatter_seconds == 0 ? 0 : ticks / (rescatter_seconds * kTicksPerSecond);
+}
+
+// The draws of a flight of `ticks` ticks with `rescatters` scatters in place of ticks, counted
+// in full even past the largest 64-bit count: a tick takes one, a scatter kScatterDraws.
+std::string DrawsTaken(std::uint64_t ticks, std::uint64_t rescatters)
+{
+    __extension__ using Wide = unsigned __int128;
+    Wide draws = kScatterDraws + Wide{ticks} + Wide{rescatters} * (kScatterDraws - 1);
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(draws % 10)));
+        draws /= 10;
+    } while (draws != 0);
+    return digits;
 }
 
 } // namespace
@@ -68,14 +79,28 @@ float DrawFileRandom::NextRandom()
                           {std::strerror(errno)}));
         }
         const std::uint64_t count = line_number_ - 1;
-        Reject(
-            name_, line_number_,
-            Filled(count == 1
-                       ? Translated("DrawFile", "the draws ran out after 1 value; the flight "
-                                                "takes %1 (%2 for the scatter, then one a tick)")
-                       : Translated("DrawFile", "the draws ran out after %3 values; the flight "
-                                                "takes %1 (%2 for the scatter, then one a tick)"),
-                   {DrawsTaken(ticks_), std::to_string(kScatterDraws), std::to_string(count)}));
+        const std::uint64_t rescatters = Rescatters(ticks_, rescatter_seconds_);
+        const std::string total = DrawsTaken(ticks_, rescatters);
+        if (rescatters == 0) {
+            Reject(name_, line_number_,
+                   Filled(count == 1 ? Translated("DrawFile",
+                                                  "the draws ran out after 1 value; the flight "
+                                                  "takes %1 (%2 for the scatter, then one a tick)")
+                                     : Translated("DrawFile",
+                                                  "the draws ran out after %3 values; the flight "
+                                                  "takes %1 (%2 for the scatter, then one a tick)"),
+                          {total, std::to_string(kScatterDraws), std::to_string(count)}));
+        }
+        Reject(name_, line_number_,
+               Filled(count == 1
+                          ? Translated("DrawFile",
+                                       "the draws ran out after 1 value; the flight takes %1 (%2 "
+                                       "for each of its %4 scatters, then one a tick)")
+                          : Translated("DrawFile",
+                                       "the draws ran out after %3 values; the flight takes %1 (%2 "
+                                       "for each of its %4 scatters, then one a tick)"),
+                      {total, std::to_string(kScatterDraws), std::to_string(count),
+                       std::to_string(rescatters + 1)}));
     }
     return ParseDraw(line_, name_, line_number_);
 }

@@ -13,14 +13,15 @@
 namespace drelk::sim {
 
 // A random source that replays draws from a text stream, one decimal number per line,
-// read as it goes (so a pipe can feed a run of any length), for a flight of `ticks`
-// movement ticks. Seeding does nothing. A line that is not a float with 0 <= r < 1, or the
-// end of the draws, throws BadInput naming the source and the line, and for the end how
-// many draws the flight takes.
+// read as it goes (so a pipe can feed a run of any length), for a flight of `ticks` ticks
+// begun again every `rescatter_seconds` (0: never). Seeding does nothing. A line that is not a
+// float with 0 <= r < 1, or the end of the draws, throws BadInput naming the source and the line,
+// and for the end how many draws the flight takes.
 class DrawFileRandom final : public RandomSource {
 public:
-    DrawFileRandom(std::istream& in, std::string name, std::uint64_t ticks)
-        : in_(in), name_(std::move(name)), ticks_(ticks)
+    DrawFileRandom(std::istream& in, std::string name, std::uint64_t ticks,
+                   std::uint64_t rescatter_seconds = 0)
+        : in_(in), name_(std::move(name)), ticks_(ticks), rescatter_seconds_(rescatter_seconds)
     {
     }
 
@@ -31,6 +32,7 @@ private:
     std::istream& in_;
     std::string name_;
     std::uint64_t ticks_;
+    std::uint64_t rescatter_seconds_;
     std::string line_;
     std::uint64_t line_number_ = 0;
 };

@@ -54,7 +54,7 @@ void RunFromDescriptor(const drelk::sim::SimOptions& options, int fd, const std:
     using namespace drelk::sim;
     StoppableInput input(fd);
     std::istream in(&input);
-    DrawFileRandom draws(in, name, options.ticks);
+    DrawFileRandom draws(in, name, options.ticks, options.rescatter_seconds);
     RunSimulation(options, draws, stdout);
 }
 

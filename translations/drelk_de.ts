@@ -72,6 +72,14 @@
         <source>the draws ran out after %3 values; the flight takes %1 (%2 for the scatter, then one a tick)</source>
         <translation>die Zufallszahlen gingen nach %3 Werten aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</translation>
     </message>
+    <message>
+        <source>the draws ran out after 1 value; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
+        <translation>die Zufallszahlen gingen nach 1 Wert aus; der Flug braucht %1 (%2 für jede seiner %4 Startverteilungen, dann eine je Takt)</translation>
+    </message>
+    <message>
+        <source>the draws ran out after %3 values; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
+        <translation>die Zufallszahlen gingen nach %3 Werten aus; der Flug braucht %1 (%2 für jede seiner %4 Startverteilungen, dann eine je Takt)</translation>
+    </message>
 </context>
 <context>
     <name>FaultReport</name>

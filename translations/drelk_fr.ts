@@ -72,6 +72,14 @@
         <source>the draws ran out after %3 values; the flight takes %1 (%2 for the scatter, then one a tick)</source>
         <translation>les tirages se sont épuisés après %3 valeurs ; le vol en demande %1 (%2 pour la répartition de départ, puis un par pas)</translation>
     </message>
+    <message>
+        <source>the draws ran out after 1 value; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
+        <translation>les tirages se sont épuisés après 1 valeur ; le vol en demande %1 (%2 pour chacune de ses %4 répartitions de départ, puis un par pas)</translation>
+    </message>
+    <message>
+        <source>the draws ran out after %3 values; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
+        <translation>les tirages se sont épuisés après %3 valeurs ; le vol en demande %1 (%2 pour chacune de ses %4 répartitions de départ, puis un par pas)</translation>
+    </message>
 </context>
 <context>
     <name>FaultReport</name>

@@ -46,7 +46,17 @@ TEST(DrawFileRandom, ReadsLineByLineAndReportsWhereItRanOut)
         ADD_FAILURE() << "no error after the last draw";
     } catch (const BadInput& error) {
         EXPECT_STREQ(error.what(), "standard input:4: the draws ran out after 3 values; the flight "
-                                   "takes 41 + 18446744073709551615 (41 for the scatter, then "
-                                   "one a tick)");
+                                   "takes 18446744073709551656 (41 for the scatter, then one a "
+                                   "tick)");
+    }
+    // Begun again every second, 100 ticks are 90 movement ticks and 10 scatters more.
+    std::istringstream none("");
+    DrawFileRandom rescattered(none, "d", 100, 1);
+    try {
+        rescattered.NextRandom();
+        ADD_FAILURE() << "no error without draws";
+    } catch (const BadInput& error) {
+        EXPECT_STREQ(error.what(), "d:1: the draws ran out after 0 values; the flight takes 541 "
+                                   "(41 for each of its 11 scatters, then one a tick)");
     }
 }
