@@ -21,7 +21,7 @@ using drelk::window::Hive;
 namespace {
 
 // Qt's own frame on Wayland: 3 pixels left, right and bottom and a 30-pixel title bar,
-// which at 96 dpi (15 twips to the pixel) the README gives in twips.
+// which at 96 dpi (15 twips to the pixel) the manual gives in twips.
 constexpr float kFramedWidth = kDesignedClientWidth + 90.0f;
 constexpr float kFramedHeight = kDesignedClientHeight + 495.0f;
 
