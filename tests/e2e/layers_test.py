@@ -35,6 +35,9 @@ QUEEN_DIAMETER, DRONE_PEN_WIDTH, DRONE_STROKE_LENGTH = 25, 5, (5, 30)
 TICK = 0.1
 # HEADLESS-1, and those added in turn: width, height and scale.
 OUTPUTS = ((800, 600, 1), (1280, 960, 2), (640, 480, 1))
+# The window's place on the first output: small and in a corner, so that the hive's middle,
+# where the drones gather, stays in sight.
+WINDOW_PLACE = (0, 0, 240, 180)
 # Lines of WAYLAND_DEBUG=client output: "[1234.567]  -> wl_surface@5.commit()".
 _DEBUG_LINE = re.compile(r"^\[ *\d+\.\d+\]")
 
@@ -140,12 +143,13 @@ def background_on_each_output_beneath_a_window(f):
     for output in f.outputs:
         looks_like_hive(f, output)
     f.drelk(name="window", env={"QT_QPA_PLATFORM": "wayland"})
-    rect = wait_until(lambda: f.window_rect(FIRST_OUTPUT), 10, "the window on " + FIRST_OUTPUT)
-    time.sleep(0.3)  # its first picture
-    shot = f.session.shot(FIRST_OUTPUT)
-    inside = screen_image.crop(shot, *rect).data
-    check(inside.count(b"\0\0\0") * 3 < len(inside) // 10,
-          f"the window at {rect} is not drawn above the background")
+    wait_until(lambda: f.window_rect(FIRST_OUTPUT) == WINDOW_PLACE, 10,
+               f"the window at {WINDOW_PLACE} on {FIRST_OUTPUT}")
+    def drawn_above():
+        shot = f.session.shot(FIRST_OUTPUT)
+        inside = screen_image.crop(shot, *WINDOW_PLACE).data
+        return inside.count(b"\0\0\0") * 3 < len(inside) // 10 and (shot, inside)
+    shot, inside = wait_until(drawn_above, 5, "the window drawn above the background")
     black = (shot.data.count(b"\0\0\0") - inside.count(b"\0\0\0")) * 3
     check(black > 0.9 * (len(shot.data) - len(inside)), "the background around it is not dark")
 
@@ -251,9 +255,8 @@ def main():
         return 2
     unwind_on_signals()
     binary, hive_shots, pointer = (os.path.abspath(path) for path in sys.argv[1:])
-    # A small window in a corner: the hive's middle, where the drones gather, stays in sight.
-    config = (f"for_window {WINDOW} floating enable, border none, resize set 240 180, "
-              f"move position 0 0\n")
+    config = (f"for_window {WINDOW} floating enable, border none, resize set "
+              f"{WINDOW_PLACE[2]} {WINDOW_PLACE[3]}, move position 0 0\n")
     with SwaySession(OUTPUTS, config=config) as session:
         return run_cases(CASES, Fixture(session, binary, hive_shots, pointer))
 
