@@ -24,12 +24,13 @@ class WindowGeometry:
 
 
 class DrelkProcess:
-    """Starts drelk with its stdout and stderr captured in files of the session's folder."""
+    """Starts drelk with its stdout and stderr captured in files of the session's folder, named
+    after `name` (one set a program running at the same time)."""
 
-    def __init__(self, session, binary, args=(), env=None):
+    def __init__(self, session, binary, args=(), env=None, name="drelk"):
         self.session = session
-        self._stdout_path = session.path("drelk.stdout")
-        self._stderr_path = session.path("drelk.stderr")
+        self._stdout_path = session.path(f"{name}.stdout")
+        self._stderr_path = session.path(f"{name}.stderr")
         with open(self._stdout_path, "wb") as out, open(self._stderr_path, "wb") as err:
             self.started = time.monotonic()
             self.process = session.spawn([binary, *args], stdout=out, stderr=err,

@@ -130,8 +130,9 @@ class ChildSession:
 
     def run(self, args, timeout=10.0, check=True, **kwargs):
         """Runs a short client (xdotool, xprop, ...) to completion and returns its result."""
-        return subprocess.run(args, env=self.env, capture_output=True, timeout=timeout,
-                              check=check, preexec_fn=_die_with_parent, **kwargs)
+        kwargs.setdefault("env", self.env)
+        return subprocess.run(args, capture_output=True, timeout=timeout, check=check,
+                              preexec_fn=_die_with_parent, **kwargs)
 
     def stop(self):
         # Newest first: programs, then the window manager, then the display server.

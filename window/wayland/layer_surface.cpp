@@ -231,8 +231,14 @@ bool LayerSurface::Paint(QWidget&, const QRegion& dirty, const Draw& draw)
 void LayerSurface::Commit(ShmBuffer& buffer)
 {
     wl_surface_attach(surface_, buffer.Proxy(), 0, 0);
-    // The damage in few rectangles: each is a request, and the compositor's work.
-    const std::vector<QRect> changed(damage_.begin(), damage_.end());
+    // The damage in few rectangles: each is a request, and a pass of the compositor's over
+    // what lies there (sway 1.7 with pixman: 26 rectangles a commit cost it 4 times the CPU of
+    // 10). The region cuts the tick's areas into bands whose rectangles touch without
+    // overlapping; a row more each makes them overlap, and so be joined into their boxes.
+    std::vector<QRect> changed;
+    for (const QRect& rect : damage_) {
+        changed.push_back(rect.adjusted(0, 0, 0, 1));
+    }
     const QRect pixels = buffer.Image().rect();
     for (const QRect& rect : BoxedRegion(changed)) {
         const QRect damaged = BufferPixels(rect, buffer_ratio_).boundingRect() & pixels;

@@ -1,0 +1,111 @@
+# SPDX-FileCopyrightText: 2026 The Drelk developers
+# SPDX-License-Identifier: MIT
+"""A private Wayland compositor with the layer shell (sway, headless, pixman renderer), its
+outputs, pictures of them (grim) and the programs run on it.
+
+sway will not run as root, and CI runs as root: there, sway and every client (drelk, grim,
+swaymsg, wtype) run as an unprivileged user who owns the session's folders, through setpriv,
+which also passes on the parent-death signal that its change of user would clear.
+"""
+
+import glob
+import json
+import os
+import shutil
+
+import screen_image
+from x_session import ChildSession, SessionError, wait_until
+
+REQUIRED_TOOLS = ("sway", "swaymsg", "grim", "wtype", "setpriv")
+UNPRIVILEGED = 65534
+FIRST_OUTPUT = "HEADLESS-1"
+
+
+class SwaySession(ChildSession):
+    """sway -c CONFIG on the headless back end. `outputs` gives the size and scale of
+    HEADLESS-1 and of those add_output() makes, in turn, before sway shows them."""
+
+    def __init__(self, outputs=((800, 600, 1),), config="", start_timeout=15.0):
+        super().__init__(start_timeout)
+        self.outputs, self.config = outputs, config
+        self.compositor = None  # sway's process, once started
+
+    def start(self):
+        missing = [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
+        if missing:
+            raise SessionError(f"missing tools: {' '.join(missing)} (run scripts/install-deps)")
+        self._make_home("drelk-sway-")
+        with open(self.path("sway.conf"), "w") as file:
+            file.write("xwayland disable\n" + "".join(
+                f"output HEADLESS-{n} resolution {width}x{height} scale {scale}\n"
+                for n, (width, height, scale) in enumerate(self.outputs, 1)) + self.config)
+        if os.getuid() == 0:
+            for folder, _, files in os.walk(self.home):
+                for name in [folder] + [os.path.join(folder, f) for f in files]:
+                    os.chown(name, UNPRIVILEGED, UNPRIVILEGED)
+        runtime = self.env["XDG_RUNTIME_DIR"]
+        self.compositor = self.spawn(
+            ["sway", "-c", self.path("sway.conf")], log="sway.log",
+            env=dict(self.env, WLR_BACKENDS="headless", WLR_RENDERER="pixman",
+                     WLR_LIBINPUT_NO_DEVICES="1"))
+        def sockets():
+            if self.compositor.poll() is not None:
+                raise SessionError(f"sway ended with {self.compositor.returncode}: "
+                                   f"{self.log('sway.log')}")
+            display = glob.glob(os.path.join(runtime, "wayland-*[0-9]"))
+            ipc = glob.glob(os.path.join(runtime, "sway-ipc.*.sock"))
+            return display and ipc and (display[0], ipc[0])
+        try:
+            display, self.env["SWAYSOCK"] = wait_until(sockets, self.start_timeout,
+                                                       "sway's sockets", interval=0.05)
+            self.env["WAYLAND_DISPLAY"] = os.path.basename(display)
+            wait_until(lambda: self.output(FIRST_OUTPUT), self.start_timeout,
+                       f"sway to show {FIRST_OUTPUT}", interval=0.05)
+        except TimeoutError as error:
+            raise SessionError(f"{error}: {self.log('sway.log')}") from None
+
+    def _as_user(self, args):
+        if os.getuid() != 0:
+            return list(args)
+        return ["setpriv", f"--reuid={UNPRIVILEGED}", f"--regid={UNPRIVILEGED}", "--clear-groups",
+                "--pdeathsig=KILL", *args]
+
+    def spawn(self, args, log=None, **kwargs):
+        return super().spawn(self._as_user(args), log=log, **kwargs)
+
+    def run(self, args, timeout=10.0, check=True, **kwargs):
+        return super().run(self._as_user(args), timeout=timeout, check=check, **kwargs)
+
+    def sway(self, *command):
+        """Runs a sway command; raises if sway says it failed."""
+        result = self.run(["swaymsg", "--raw", *command], check=False)
+        replies = json.loads(result.stdout or b"[]")
+        failed = [reply.get("error", "failed") for reply in replies if not reply.get("success")]
+        if result.returncode != 0 or failed:
+            raise RuntimeError(f"swaymsg {' '.join(command)}: {'; '.join(failed)} "
+                               f"{result.stderr.decode().strip()}")
+
+    def query(self, kind):
+        return json.loads(self.run(["swaymsg", "--raw", "-t", kind]).stdout)
+
+    def output(self, name):
+        """sway's description of an active output, or None."""
+        return next((o for o in self.query("get_outputs") if o["name"] == name and o["active"]),
+                    None)
+
+    def add_output(self):
+        """A new headless output; returns its name once sway shows it."""
+        before = {o["name"] for o in self.query("get_outputs")}
+        self.sway("create_output")
+        return wait_until(lambda: next((o["name"] for o in self.query("get_outputs")
+                                        if o["name"] not in before and o["active"]), None),
+                          5, "sway to add an output", interval=0.01)
+
+    def shot(self, output):
+        """One output as sway composes it, in its own (buffer) pixels."""
+        blob = self.run(["grim", "-o", output, "-t", "ppm", "-"], timeout=15).stdout
+        return screen_image.parse_ppm(blob)
+
+    def save_shot(self, output, path):
+        with open(path, "wb") as file:
+            file.write(self.run(["grim", "-o", output, "-"], timeout=15).stdout)
