@@ -241,7 +241,7 @@ void LayerSurface::Commit(ShmBuffer& buffer)
     }
     const QRect pixels = buffer.Image().rect();
     for (const QRect& rect : BoxedRegion(changed)) {
-        const QRect damaged = BufferPixels(rect, buffer_ratio_).boundingRect() & pixels;
+        const QRect damaged = BufferRect(rect, buffer_ratio_) & pixels;
         wl_surface_damage_buffer(surface_, damaged.x(), damaged.y(), damaged.width(),
                                  damaged.height());
     }

@@ -12,25 +12,16 @@ namespace {
 
 bool Whole(qreal ratio) { return ratio == std::round(ratio); }
 
-QRect InBuffer(const QRect& rect, qreal ratio)
+} // namespace
+
+QRect BufferRect(const QRect& rect, qreal ratio)
 {
     return QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio)
         .toAlignedRect();
 }
 
-} // namespace
-
-QRegion BufferPixels(const QRegion& region, qreal ratio)
-{
-    QRegion pixels;
-    for (const QRect& rect : region) {
-        pixels += InBuffer(rect, ratio);
-    }
-    return pixels;
-}
-
-QRegion PaintSurfaceRegion(QImage& image, QPainter& painter, const QRegion& region,
-                           const HiveCanvas::Draw& draw)
+void PaintSurfaceRegion(QImage& image, QPainter& painter, const QRegion& region,
+                        const HiveCanvas::Draw& draw)
 {
     const qreal ratio = image.devicePixelRatio();
     const QRect bounds = image.rect();
@@ -42,13 +33,12 @@ QRegion PaintSurfaceRegion(QImage& image, QPainter& painter, const QRegion& regi
         // the old and the new place of every element, and every element moves each tick,
         // so each element it reaches lies wholly within it.
         draw(painter, region);
-        return BufferPixels(region, ratio) & bounds;
+        return;
     }
     // Each rectangle widened to the buffer pixels it touches, painted as the surface pixels
     // that cover those, and clipped to them.
-    QRegion painted;
     for (const QRect& rect : region) {
-        const QRect pixels = InBuffer(rect, ratio) & bounds;
+        const QRect pixels = BufferRect(rect, ratio) & bounds;
         if (pixels.isEmpty()) {
             continue;
         }
@@ -57,10 +47,8 @@ QRegion PaintSurfaceRegion(QImage& image, QPainter& painter, const QRegion& regi
         painter.setClipRect(back);
         painter.setRenderHint(QPainter::Antialiasing, false);
         draw(painter, QRegion(back.toAlignedRect()));
-        painted += pixels;
     }
     painter.setClipping(false);
-    return painted;
 }
 
 } // namespace drelk::window

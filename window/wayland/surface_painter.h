@@ -14,11 +14,11 @@ namespace drelk::window {
 // pixel ratio is the surface's scale, with `painter` active on it: every pixel of the region
 // painted anew and none outside it changed. (The buffer is shown whole, and an antialiased
 // edge drawn twice over comes out darker.) At a fractional scale the region is widened to
-// whole buffer pixels, and the painting clipped to them. Returns the buffer pixels painted.
-QRegion PaintSurfaceRegion(QImage& image, QPainter& painter, const QRegion& region,
-                           const HiveCanvas::Draw& draw);
+// whole buffer pixels, and the painting clipped to them.
+void PaintSurfaceRegion(QImage& image, QPainter& painter, const QRegion& region,
+                        const HiveCanvas::Draw& draw);
 
-// `region` in buffer pixels at `ratio`, widened to whole pixels.
-QRegion BufferPixels(const QRegion& region, qreal ratio);
+// `rect` of the surface in buffer pixels at `ratio`, widened to whole pixels.
+QRect BufferRect(const QRect& rect, qreal ratio);
 
 } // namespace drelk::window
