@@ -89,7 +89,8 @@ QRegion BoxedRegion(std::vector<QRect> areas)
             for (std::size_t j = i + 1; j < areas.size();) {
                 QRect& a = areas[i];
                 QRect& b = areas[j];
-                if (a.intersects(b)) {
+                // Overlapping, or one just above the other (as a region's bands are).
+                if (a.adjusted(0, 0, 0, 1).intersects(b) || b.adjusted(0, 0, 0, 1).intersects(a)) {
                     a = a.united(b);
                     areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
                     changed = true;

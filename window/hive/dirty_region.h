@@ -15,9 +15,10 @@ namespace drelk::window {
 QRegion JoinedRegion(const std::vector<QRect>& areas);
 
 // A region covering `areas` in few rectangles, for a backing store that sends each of its
-// rectangles to the compositor as a request of its own: areas that overlap are joined into
-// their bounding box, and areas that share some rows are stretched to the same rows, so that
-// Qt's bands cut none of them. It covers more than the areas' union, never more rectangles.
+// rectangles to the compositor as a request of its own: areas that overlap, or lie one just
+// above the other as a region's bands do, are joined into their bounding box, and areas that share
+// some rows are stretched to the same rows, so that Qt's bands cut none of them. It covers more
+// than the areas' union, never more rectangles.
 QRegion BoxedRegion(std::vector<QRect> areas);
 
 } // namespace drelk::window

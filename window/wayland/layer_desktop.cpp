@@ -20,17 +20,12 @@
 namespace drelk::window {
 
 // An output, its surface once it is known (and wanted), and what the surface shows once it
-// has been configured. Destroyed in that order's reverse.
+// has been configured. Destroyed in that order's reverse, as members are: the content before
+// its canvas, the surface before its output.
 struct LayerDesktop::Place {
     std::unique_ptr<WaylandOutput> output;
     std::unique_ptr<LayerSurface> surface;
     std::unique_ptr<SurfaceContent> content;
-
-    ~Place()
-    {
-        content.reset();
-        surface.reset();
-    }
 };
 
 std::unique_ptr<LayerDesktop> LayerDesktop::Open(LayerSurface::Layer layer,
@@ -98,12 +93,8 @@ LayerDesktop::LayerDesktop(std::unique_ptr<WaylandConnection> connection, LayerS
     connect(idle_watch_, &QSocketNotifier::activated, this, &LayerDesktop::ReadEvents);
 }
 
-LayerDesktop::~LayerDesktop()
-{
-    retired_.clear();
-    places_.clear();
-    seats_.clear();
-}
+// Members go in reverse order: what was retired, the seats, the places, then the connection.
+LayerDesktop::~LayerDesktop() = default;
 
 int LayerDesktop::ContentCount() const
 {

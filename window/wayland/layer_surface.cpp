@@ -168,7 +168,7 @@ void LayerSurface::AllStale()
             buffer->stale = whole;
         }
     }
-    damage_ = whole;
+    changed_whole_ = true;
 }
 
 // A buffer the compositor is not reading. The second is made only when the first is still
@@ -213,7 +213,6 @@ bool LayerSurface::Paint(QWidget&, const QRegion& dirty, const Draw& draw)
             buffer->stale += dirty;
         }
     }
-    damage_ += dirty;
     // Until the compositor has shown the last picture, it is not shown at all, or it is
     // behind: nothing is painted, and when it is shown again it gets the whole picture.
     ShmBuffer* buffer = frame_ ? nullptr : FreeBuffer();
@@ -221,31 +220,26 @@ bool LayerSurface::Paint(QWidget&, const QRegion& dirty, const Draw& draw)
         AllStale();
         return !failed_;
     }
-    const QRegion region = buffer->stale & QRect(QPoint(0, 0), size_);
-    PaintSurfaceRegion(buffer->Image(), buffer->Painter(), region, draw);
+    const QRect whole(QPoint(0, 0), size_);
+    PaintSurfaceRegion(buffer->Image(), buffer->Painter(), buffer->stale & whole, draw);
     buffer->stale = QRegion();
-    Commit(*buffer);
+    Commit(*buffer, changed_whole_ ? QRegion(whole) : dirty);
     return true;
 }
 
-void LayerSurface::Commit(ShmBuffer& buffer)
+void LayerSurface::Commit(ShmBuffer& buffer, const QRegion& changed)
 {
     wl_surface_attach(surface_, buffer.Proxy(), 0, 0);
     // The damage in few rectangles: each is a request, and a pass of the compositor's over
     // what lies there (sway 1.7 with pixman: 26 rectangles a commit cost it 4 times the CPU of
-    // 10). The region cuts the tick's areas into bands whose rectangles touch without
-    // overlapping; a row more each makes them overlap, and so be joined into their boxes.
-    std::vector<QRect> changed;
-    for (const QRect& rect : damage_) {
-        changed.push_back(rect.adjusted(0, 0, 0, 1));
-    }
+    // 10).
     const QRect pixels = buffer.Image().rect();
-    for (const QRect& rect : BoxedRegion(changed)) {
+    for (const QRect& rect : BoxedRegion({changed.begin(), changed.end()})) {
         const QRect damaged = BufferRect(rect, buffer_ratio_) & pixels;
         wl_surface_damage_buffer(surface_, damaged.x(), damaged.y(), damaged.width(),
                                  damaged.height());
     }
-    damage_ = QRegion();
+    changed_whole_ = false;
     static const wl_callback_listener frame_listener = {.done = OnFrameDone};
     frame_ = wl_surface_frame(surface_);
     wl_callback_add_listener(frame_, &frame_listener, this);

@@ -76,7 +76,8 @@ private:
     void Refit();
     void AllStale();
     ShmBuffer* FreeBuffer();
-    void Commit(ShmBuffer& buffer);
+    // Commits `buffer`, with `changed` (in device-independent pixels) as its damage.
+    void Commit(ShmBuffer& buffer, const QRegion& changed);
 
     WaylandConnection& connection_;
     const WaylandOutput& output_;
@@ -89,7 +90,9 @@ private:
     std::uint32_t scale120_ = 0; // the compositor's preferred scale in 120ths, where it says
     qreal buffer_ratio_ = 0;     // the ratio the buffers were made for
     std::array<std::unique_ptr<ShmBuffer>, 2> buffers_;
-    QRegion damage_; // changed since the last commit, in device-independent pixels
+    // Everything has changed since the last commit (new buffers, or ticks left unshown), not
+    // only the tick's region.
+    bool changed_whole_ = true;
     bool closed_ = false;
     bool failed_ = false;
 };

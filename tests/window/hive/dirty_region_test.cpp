@@ -58,4 +58,8 @@ TEST(BoxedRegion, CoversTheAreasInNoMoreRectanglesThanAreas)
         ASSERT_LE(boxed.rectCount(), shown) << "trial " << trial;
         ASSERT_EQ(boxed.boundingRect(), joined.boundingRect()) << "trial " << trial;
     }
+    // A region's own bands, handed back, are joined again into the box they were cut from.
+    const QRegion banded = QRegion(0, 0, 10, 10) + QRegion(5, 5, 10, 10);
+    ASSERT_EQ(banded.rectCount(), 3);
+    EXPECT_EQ(BoxedRegion({banded.begin(), banded.end()}), QRegion(0, 0, 15, 15));
 }
