@@ -30,8 +30,6 @@ from x_session import unwind_on_signals, wait_until  # noqa: E402
 SEED = 7
 APP_ID = "io.github.drelk.drelk"
 WINDOW = f'[app_id="{APP_ID}"]'
-# In device-independent pixels, as the dark screensaver draws them.
-QUEEN_DIAMETER, DRONE_PEN_WIDTH, DRONE_STROKE_LENGTH = 25, 5, (5, 30)
 TICK = 0.1
 # HEADLESS-1, and those added in turn: width, height and scale.
 OUTPUTS = ((800, 600, 1), (1280, 960, 2), (640, 480, 1))
@@ -93,20 +91,8 @@ class Fixture:
 
 def looks_like_hive(f, output, timeout=10.0):
     """The queen's disc and white drone strokes on black, at the output's scale."""
-    scale = round(f.session.output(output)["scale"])
-    deadline, why = time.monotonic() + timeout, ""
-    while time.monotonic() < deadline:
-        image = f.session.shot(output)
-        disc, why = screen_image.queen_disc(image, QUEEN_DIAMETER * scale, tolerance=4 * scale)
-        strokes = screen_image.line_strokes(image, DRONE_PEN_WIDTH * scale,
-                                            *(n * scale for n in DRONE_STROKE_LENGTH), light=True)
-        black = image.data.count(b"\0\0\0") * 3 / len(image.data)
-        if disc and strokes and black > 0.9:
-            return image
-        why = why or ("no white drone strokes" if not strokes
-                      else f"only {black:.0%} of the picture is black")
-        time.sleep(0.2)
-    raise AssertionError(f"no hive seen on {output}: {why}")
+    return screen_image.wait_dark_hive(lambda: f.session.shot(output), f"on {output}",
+                                       round(f.session.output(output)["scale"]), timeout)
 
 
 def same_as_offscreen_hive(f, output):

@@ -32,9 +32,8 @@ from x_session import XSession, unwind_on_signals, wait_until  # noqa: E402
 
 SCREEN = (1280, 1024)
 DESIGNED_CLIENT_SIZE = (607, 462)
-QUEEN_DIAMETER = 25
-DRONE_PEN_WIDTH = 5
-DRONE_STROKE_LENGTH = (5, 30)
+DRONE_PEN_WIDTH = screen_image.DRONE_PEN_WIDTH
+DRONE_STROKE_LENGTH = screen_image.DRONE_STROKE_LENGTH
 # xscreensaver will not run its programs as root; it is run as this user then.
 UNPRIVILEGED = 65534
 _PR_SET_CHILD_SUBREAPER = 36
@@ -132,22 +131,9 @@ def shot(session, window="root", width=None):
 
 
 def sees_hive(session, window="root", timeout=10.0, width=None):
-    """The queen's disc and white drone strokes on black, as screensavers are dark, in a shot
-    of the window (its left `width` pixels, if given) within `timeout` s. Those near the queen
-    may touch her."""
-    deadline, why = time.monotonic() + timeout, ""
-    while time.monotonic() < deadline:
-        image = shot(session, window, width)
-        disc, why = screen_image.queen_disc(image, QUEEN_DIAMETER)
-        strokes = screen_image.line_strokes(image, DRONE_PEN_WIDTH, *DRONE_STROKE_LENGTH,
-                                            light=True)
-        black = image.data.count(b"\0\0\0") * 3 / len(image.data)
-        if disc and strokes and black > 0.9:
-            return image
-        why = why or ("no white drone strokes" if not strokes
-                      else f"only {black:.0%} of the picture is black")
-        time.sleep(0.2)
-    raise AssertionError(f"no hive seen in window {window}: {why}")
+    """The dark hive in a shot of the window (its left `width` pixels, if given)."""
+    return screen_image.wait_dark_hive(lambda: shot(session, window, width),
+                                       f"in window {window}", timeout=timeout)
 
 
 def spread_over_screen(take_shot, light):

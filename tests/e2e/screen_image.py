@@ -12,6 +12,11 @@ import time
 from collections import Counter, deque
 
 QUEEN_FILL = (128, 128, 255)
+# The hive's elements in 96-dpi pixels: the queen's circle is 375 twips across, a drone's pen
+# 5 pixels wide, and its body 100 to 299 twips long (7 to 20 pixels; the caps may add the pen).
+QUEEN_DIAMETER = 25
+DRONE_PEN_WIDTH = 5
+DRONE_STROKE_LENGTH = (5, 30)
 
 
 class Image:
@@ -236,3 +241,22 @@ def line_strokes(image, width, min_length, max_length, light=False):
     blobs = light_blobs(image) if light else dark_blobs(image)
     return [b for b in blobs
             if abs(b.thickness - width) <= 1.2 and min_length <= b.length <= max_length]
+
+
+def wait_dark_hive(take_shot, where, scale=1, timeout=10.0):
+    """The queen's disc and white drone strokes on black, as screensavers are dark, in a
+    picture that take_shot() takes within `timeout` s, at `scale` device pixels to the 96-dpi
+    pixel. Those near the queen may touch her. Raises AssertionError naming `where`."""
+    deadline, why = time.monotonic() + timeout, ""
+    while time.monotonic() < deadline:
+        image = take_shot()
+        disc, why = queen_disc(image, QUEEN_DIAMETER * scale, tolerance=4 * scale)
+        strokes = line_strokes(image, DRONE_PEN_WIDTH * scale,
+                               *(n * scale for n in DRONE_STROKE_LENGTH), light=True)
+        black = image.data.count(b"\0\0\0") * 3 / len(image.data)
+        if disc and strokes and black > 0.9:
+            return image
+        why = why or ("no white drone strokes" if not strokes
+                      else f"only {black:.0%} of the picture is black")
+        time.sleep(0.2)
+    raise AssertionError(f"no hive seen {where}: {why}")
