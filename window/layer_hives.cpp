@@ -18,11 +18,12 @@
 namespace drelk::window {
 namespace {
 
-// A hive on one output's surface, flying a flight of its own.
+// A hive on one output's surface, flying a flight of its own at the desktop's ticks.
 class OutputHive final : public SurfaceContent {
 public:
     OutputHive(const DrelkOptions& options, HiveCanvas& canvas, QSize size)
-        : random_(options.seed), hive_(random_, FaultReportFor(options.show), size, &canvas)
+        : random_(options.seed), hive_(random_, FaultReportFor(options.show), size, &canvas,
+                                       nullptr, Hive::Pace::OwnersTicks)
     {
         DarkenForScreensaver(hive_);
         hive_.SetRescatterSeconds(options.rescatter_seconds);
@@ -33,6 +34,7 @@ public:
     }
 
     void Resize(QSize size) override { hive_.resize(size); }
+    void Tick() override { hive_.Tick(); }
 
 private:
     MersenneRandom random_;
