@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Drelk developers
 // SPDX-License-Identifier: MIT
 
-#include "window/layer_hives.h"
+#include "window/run_on_wayland_layers.h"
 
 #include "flight/random_source.h"
 #include "window/exit_status.h"
@@ -42,15 +42,6 @@ private:
 };
 
 } // namespace
-
-QStringList QtArgumentsForLayers(QStringList qt_arguments)
-{
-    for (qsizetype i = qt_arguments.indexOf(QStringLiteral("-platform")); i >= 0;
-         i = qt_arguments.indexOf(QStringLiteral("-platform"))) {
-        qt_arguments.remove(i, std::min<qsizetype>(2, qt_arguments.size() - i));
-    }
-    return qt_arguments << QStringLiteral("-platform") << QStringLiteral("offscreen");
-}
 
 int RunOnLayers(const DrelkOptions& options)
 {
