@@ -26,6 +26,9 @@ struct LayerDesktop::Place {
     std::unique_ptr<WaylandOutput> output;
     std::unique_ptr<LayerSurface> surface;
     std::unique_ptr<SurfaceContent> content;
+    // The tick whose events made the content: it ticks from the next one on, a tick after
+    // its first picture, as a timer of its own started then would have it.
+    std::uint64_t made_at = 0;
 };
 
 std::unique_ptr<LayerDesktop> LayerDesktop::Open(LayerSurface::Layer layer,
@@ -154,6 +157,7 @@ void LayerDesktop::Resized(std::uint32_t name, QSize size)
         place->content->Resize(size);
     } else {
         place->content = make_(*place->surface, size);
+        place->made_at = ticks_;
     }
 }
 
@@ -178,6 +182,7 @@ void LayerDesktop::Tick()
     if (lost_) {
         return;
     }
+    ++ticks_;
     if (!connection_->ReadEvents() || !Settle()) {
         Lose(connection_->LostReason());
         return;
@@ -186,7 +191,7 @@ void LayerDesktop::Tick()
         if (lost_) {
             return;
         }
-        if (place->content) {
+        if (place->content && place->made_at != ticks_) {
             place->content->Tick();
         }
     }

@@ -91,6 +91,7 @@ private:
     std::map<std::uint32_t, std::unique_ptr<Place>> places_; // by output's global name
     std::map<std::uint32_t, std::unique_ptr<SeatInput>> seats_;
     QBasicTimer tick_;
+    std::uint64_t ticks_ = 0; // since it opened
     bool lost_ = false;
     QString lost_why_;
 };
