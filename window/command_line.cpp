@@ -6,6 +6,7 @@
 #include "flight/rescatter.h"
 #include "translations/catalogues.h"
 #include "window/exit_status.h"
+#include "window/show_mode.h"
 #include "window/user_message.h"
 
 #include <QCommandLineOption>

@@ -3,33 +3,16 @@
 
 #pragma once
 
-#include "window/show_mode.h"
+#include "window/drelk_options.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace drelk::window {
-
-// What the user asked of drelk on its command line.
-struct DrelkOptions {
-    // Qt's own options (-platform, -display, -style, ...) rewritten in the one form that
-    // QApplication and its platform plugins read, "-name" then the value, whichever form the
-    // user wrote ("--platform=xcb", "-platform xcb"). Hand them to QApplication after the
-    // program name.
-    QStringList qt_arguments;
-    QString platform; // the value of -platform, if given
-    QString display;  // the value of -display, if given
-    ShowMode show;    // where the hive is shown: --fullscreen, --root, --window-id
-    // --seed: the flight's generator takes this seed instead of the clock's.
-    std::optional<std::uint64_t> seed;
-    // --rescatter, or else the default of where the hive is shown: 0 is never.
-    std::uint64_t rescatter_seconds = 0;
-};
 
 // Either the options to run with, or the exit status of a command line that has already
 // been answered (--help, --help-all, --version: on standard output) or refused (one line on

@@ -94,21 +94,6 @@ void DarkenForScreensaver(QWidget& hive)
     hive.setPalette(palette);
 }
 
-bool OnWaylandLayers(const ShowMode& mode, const QString& platform)
-{
-    const bool layered = (mode.place == ShowMode::Place::Root && !mode.window) ||
-                         mode.place == ShowMode::Place::Saver;
-    if (!layered) {
-        return false;
-    }
-    const QString chosen = platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : platform;
-    if (!chosen.isEmpty()) {
-        return chosen.startsWith(QLatin1String("wayland"));
-    }
-    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
-}
-
 std::optional<std::uint32_t> ParseWindowId(const QString& text)
 {
     bool ok = false;

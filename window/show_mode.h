@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "window/drelk_options.h"
 #include "window/hive/fault_report.h"
 
 #include <QSize>
@@ -16,19 +17,6 @@ class QWidget;
 namespace drelk::window {
 
 class Hive;
-
-// Where the hive is shown: its own window (as designed, or full screen); as a screensaver
-// does, the whole of an X window it is given or the whole screen beneath all windows (on a
-// Wayland desktop, the background of every output); or as a screensaver of its own, above
-// all windows until the user stirs.
-struct ShowMode {
-    enum class Place { Window, FullScreen, Root, WindowId, Saver };
-    Place place = Place::Window;
-    // The X window to draw into (--window-id, or --root with XSCREENSAVER_WINDOW set).
-    std::optional<std::uint32_t> window;
-    // The one Wayland output to show the hive on (--output), or every output.
-    QString output;
-};
 
 // An X window id as the screensaver daemons write them: hexadecimal "0x..." or decimal.
 std::optional<std::uint32_t> ParseWindowId(const QString& text);
@@ -54,11 +42,6 @@ QSize FilledSize(const ShowMode& mode);
 // (bench/rescatter_spread.py).
 inline constexpr std::uint64_t kLeftOnRescatterSeconds = 60;
 std::uint64_t DefaultRescatterSeconds(const ShowMode& mode);
-
-// Whether the hive goes onto the layers of a Wayland desktop (--root without a daemon's window,
-// --saver) rather than onto X11: where the program runs under a Wayland compositor, unless
-// `platform` (-platform, or QT_QPA_PLATFORM) names another. No application object needed.
-bool OnWaylandLayers(const ShowMode& mode, const QString& platform);
 
 // Screensavers are dark, at night too: white lines and outline on black.
 void DarkenForScreensaver(QWidget& hive);

@@ -45,11 +45,11 @@ TwipScale ScreenScale(const QScreen* screen)
 } // namespace
 
 Hive::Hive(RandomSource& random, FaultReport report, QSize fills, HiveCanvas* canvas,
-           QWidget* parent)
+           QWidget* parent, Pace pace)
     : QWidget(parent), random_(random), report_(std::move(report)), scale_(ScreenScale(screen())),
       queen_(*this, scale_),
       drones_(MakeLines(*this, scale_, std::make_index_sequence<kDroneCount + 1>())), fills_(fills),
-      canvas_(canvas)
+      pace_(pace), canvas_(canvas)
 {
     setWindowTitle(tr("The Drelk"));
     // Every dirty pixel is painted here, background first, so Qt need not clear it.
@@ -80,7 +80,7 @@ void Hive::SetPaused(bool paused)
     paused_ = paused;
     if (paused || failed_) {
         MovementTimer.stop();
-    } else if (!MovementTimer.isActive()) {
+    } else if (pace_ == Pace::OwnTimer && !MovementTimer.isActive()) {
         // A coarse timer: Qt may shift a tick by a few milliseconds to share wakeups with
         // other timers, which the animation cannot show and the processor is spared.
         MovementTimer.start(kTickMilliseconds, Qt::CoarseTimer, this);
@@ -181,6 +181,14 @@ void Hive::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() != MovementTimer.timerId() || failed_) {
         QWidget::timerEvent(event);
+        return;
+    }
+    Tick();
+}
+
+void Hive::Tick()
+{
+    if (failed_ || paused_) {
         return;
     }
     // A tick that begins the flight again is gathered too: its picture shows only the new.

@@ -25,12 +25,18 @@ namespace drelk::window {
 // The program's one window and the owner of the flight. It shows the queen and her ten
 // drones as retained elements that ask for their own repaints, realises FlightScene for
 // the flight code, runs the start-up scatter before it is first shown and drives a tick
-// every 100 ms. A fault in either handler stops it and ends the program through `report`.
+// every 100 ms, on a timer of its own or as its owner ticks it. A fault in either handler
+// stops it and ends the program through `report`.
 class Hive final : public QWidget, public FlightScene, public RepaintTarget {
     Q_OBJECT
 
 public:
     static constexpr int kTickMilliseconds = 100;
+
+    // What drives the ticks: the hive's own timer, or its owner calling Tick() every
+    // kTickMilliseconds (hives that share one timer, so that they wake the program once a
+    // tick between them).
+    enum class Pace { OwnTimer, OwnersTicks };
 
     // `random` must outlive the window: the scatter seeds it, the ticks draw from it.
     // `fills`, in device-independent pixels, is the size of what the hive will fill when
@@ -38,7 +44,7 @@ public:
     // spreads the drones over it instead of over the designed window. `canvas`, which must
     // outlive the window, paints it instead of Qt's backing store, where it suits.
     Hive(RandomSource& random, FaultReport report, QSize fills = {}, HiveCanvas* canvas = nullptr,
-         QWidget* parent = nullptr);
+         QWidget* parent = nullptr, Pace pace = Pace::OwnTimer);
     ~Hive() override;
 
     float QueenLeft() const override { return queen_.Left(); }
@@ -57,11 +63,18 @@ public:
     // The drawn elements: the queen's circle, and drone line n (1..10).
     const QueenCircle& Queen() const { return queen_; }
     const DroneLine& Drone(int n) const { return drones_[DroneLineIndex(n)]; }
-    bool IsAnimating() const { return MovementTimer.isActive(); }
+    bool IsAnimating() const
+    {
+        return pace_ == Pace::OwnTimer ? MovementTimer.isActive() : !paused_ && !failed_;
+    }
     int MovementTimerId() const { return MovementTimer.timerId(); }
     // Paused, the timer is stopped, so nothing wakes the program; resumed, it starts again
     // and the flight goes on with the draws it would have had. A failed hive stays stopped.
+    // Paced by its owner, it has no timer: paused or failed, it ignores Tick().
     void SetPaused(bool paused);
+    // One tick of the flight, painted: what the timer runs, for the owner of a hive paced
+    // by its owner's ticks.
+    void Tick();
     bool IsPaused() const { return paused_; }
     // Every `seconds` the flight begins again as it began, in place of a tick (FlightTick);
     // 0, the designed flight, never. Ticks count, not time, so a pause does not.
@@ -112,6 +125,7 @@ private:
     QPen outline_pen_;
     QSize fills_;
     QBasicTimer MovementTimer;
+    Pace pace_;
     bool shown_ = false;
     bool failed_ = false;
     bool paused_ = false;

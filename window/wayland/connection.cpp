@@ -181,8 +181,6 @@ bool WaylandConnection::Roundtrip() { return wl_display_roundtrip(display_) >= 0
 
 void WaylandConnection::Flush() { wl_display_flush(display_); }
 
-int WaylandConnection::Fd() const { return wl_display_get_fd(display_); }
-
 QString WaylandConnection::LostReason() const
 {
     const int error = wl_display_get_error(display_);

@@ -63,8 +63,6 @@ public:
     bool Roundtrip();
     // Sends what is queued, without waiting.
     void Flush();
-    // The socket, to be watched for events while nothing else reads them.
-    int Fd() const;
     QString LostReason() const;
 
 private:

@@ -3,15 +3,15 @@
 
 #include "window/wayland/layer_desktop.h"
 
+#include "window/hive/hive.h"
 #include "window/user_message.h"
 #include "window/wayland/connection.h"
 #include "window/wayland/output.h"
 #include "window/wayland/seat_input.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
-#include <QSocketNotifier>
 #include <QStringList>
+#include <QTimerEvent>
 
 #include <wayland-client.h>
 
@@ -26,6 +26,9 @@ struct LayerDesktop::Place {
     std::unique_ptr<WaylandOutput> output;
     std::unique_ptr<LayerSurface> surface;
     std::unique_ptr<SurfaceContent> content;
+    // The tick whose events made the content: it ticks from the next one on, a tick after
+    // its first picture, as a timer of its own started then would have it.
+    std::uint64_t made_at = 0;
 };
 
 std::unique_ptr<LayerDesktop> LayerDesktop::Open(LayerSurface::Layer layer,
@@ -51,9 +54,7 @@ std::unique_ptr<LayerDesktop> LayerDesktop::Open(LayerSurface::Layer layer,
     }
     std::unique_ptr<LayerDesktop> desktop(
         new LayerDesktop(std::move(connection), layer, output_name, std::move(make)));
-    desktop->reading_ = true;
     const bool settled = desktop->Settle();
-    desktop->reading_ = false;
     if (!settled || desktop->lost_) {
         failure.why = settled ? desktop->lost_why_ : desktop->connection_->LostReason();
         return nullptr;
@@ -75,7 +76,10 @@ std::unique_ptr<LayerDesktop> LayerDesktop::Open(LayerSurface::Layer layer,
                                            .arg(names.join(QStringLiteral(", "))));
         return nullptr;
     }
-    desktop->WatchWhileIdle();
+    // The first pictures, painted as the surfaces were configured, go now.
+    desktop->connection_->Flush();
+    // At the hives' pace, on a coarse timer as each hive's own is.
+    desktop->tick_.start(Hive::kTickMilliseconds, Qt::CoarseTimer, desktop.get());
     return desktop;
 }
 
@@ -89,18 +93,15 @@ LayerDesktop::LayerDesktop(std::unique_ptr<WaylandConnection> connection, LayerS
     };
     connection_->withdrawn = [this](std::uint32_t name) { Withdrawn(name); };
     connection_->AnnounceExisting();
-    idle_watch_ = new QSocketNotifier(connection_->Fd(), QSocketNotifier::Read, this);
-    connect(idle_watch_, &QSocketNotifier::activated, this, &LayerDesktop::ReadEvents);
 }
 
-// Members go in reverse order: what was retired, the seats, the places, then the connection.
+// Members go in reverse order: the seats, the places, then the connection.
 LayerDesktop::~LayerDesktop() = default;
 
-int LayerDesktop::ContentCount() const
+LayerDesktop::Place* LayerDesktop::Find(std::uint32_t name) const
 {
-    return static_cast<int>(std::count_if(places_.begin(), places_.end(), [](const auto& place) {
-        return place.second->content != nullptr;
-    }));
+    const auto found = places_.find(name);
+    return found == places_.end() ? nullptr : found->second.get();
 }
 
 void LayerDesktop::Announced(std::uint32_t name, const QString& interface, std::uint32_t version)
@@ -124,9 +125,15 @@ void LayerDesktop::Withdrawn(std::uint32_t name)
     seats_.erase(name);
 }
 
+// The events' handlers are called from libwayland's C code: an event for a place that has
+// gone is dropped there, and the look-ups here tolerate one all the same.
 void LayerDesktop::OutputChanged(std::uint32_t name)
 {
-    Place& place = *places_.at(name);
+    Place* found = Find(name);
+    if (!found) {
+        return;
+    }
+    Place& place = *found;
     if (place.surface) {
         place.surface->OutputChanged();
         return;
@@ -138,49 +145,57 @@ void LayerDesktop::OutputChanged(std::uint32_t name)
     place.surface->resized = [this, name](QSize size) { Resized(name, size); };
     place.surface->closed = [this, name] { Retire(name); };
     place.surface->broke = [this](const QString& why) { Lose(why); };
-    place.surface->before_paint = [this] { ReadEvents(); };
 }
 
 void LayerDesktop::Resized(std::uint32_t name, QSize size)
 {
-    Place& place = *places_.at(name);
-    if (place.content) {
-        place.content->Resize(size);
+    Place* place = Find(name);
+    if (!place || !place->surface) {
+        return;
+    }
+    if (place->content) {
+        place->content->Resize(size);
     } else {
-        place.content = make_(*place.surface, size);
+        place->content = make_(*place->surface, size);
+        place->made_at = ticks_;
     }
-    WatchWhileIdle();
 }
 
-// What goes is taken away at once but destroyed only once the tick that found it is over:
-// it may be that tick's own hive.
-void LayerDesktop::Retire(std::uint32_t name)
+// What goes is destroyed at once: events are read only between the contents' ticks, so it
+// is never a content that is ticking. libwayland drops the events still queued for its
+// proxies, its own handler's included.
+void LayerDesktop::Retire(std::uint32_t name) { places_.erase(name); }
+
+void LayerDesktop::timerEvent(QTimerEvent* event)
 {
-    const auto found = places_.find(name);
-    if (found == places_.end()) {
+    if (event->timerId() != tick_.timerId()) {
+        QObject::timerEvent(event);
         return;
     }
-    if (found->second->surface) {
-        found->second->surface->Withdraw();
-    }
-    retired_.push_back(std::move(found->second));
-    places_.erase(found);
-    QMetaObject::invokeMethod(
-        this, [this] { retired_.clear(); }, Qt::QueuedConnection);
-    WatchWhileIdle();
+    Tick();
 }
 
-void LayerDesktop::ReadEvents()
+// Events first, so that outputs that came have their contents, painted whole, and the covered
+// surfaces' frame callbacks are known, before any content ticks; then one flush for all.
+void LayerDesktop::Tick()
 {
-    if (lost_ || reading_) {
+    if (lost_) {
         return;
     }
-    reading_ = true;
-    const bool read = connection_->ReadEvents() && Settle();
-    reading_ = false;
-    if (!read) {
+    ++ticks_;
+    if (!connection_->ReadEvents() || !Settle()) {
         Lose(connection_->LostReason());
+        return;
     }
+    for (auto& [name, place] : places_) {
+        if (lost_) {
+            return;
+        }
+        if (place->content && place->made_at != ticks_) {
+            place->content->Tick();
+        }
+    }
+    connection_->Flush();
 }
 
 bool LayerDesktop::Settle()
@@ -209,21 +224,13 @@ void LayerDesktop::Lose(const QString& why)
     }
     lost_ = true;
     lost_why_ = why;
-    idle_watch_->setEnabled(false);
+    tick_.stop();
     for (auto& [name, place] : places_) {
         if (place->surface) {
             place->surface->Withdraw();
         }
     }
     emit Lost(why);
-}
-
-// With no content ticking, nothing else reads the display: then its socket is watched.
-void LayerDesktop::WatchWhileIdle()
-{
-    if (idle_watch_) {
-        idle_watch_->setEnabled(!lost_ && ContentCount() == 0);
-    }
 }
 
 } // namespace drelk::window

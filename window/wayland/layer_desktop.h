@@ -4,6 +4,7 @@
 
 #include "window/wayland/layer_surface.h"
 
+#include <QBasicTimer>
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -12,9 +13,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <vector>
-
-class QSocketNotifier;
 
 namespace drelk::window {
 
@@ -29,14 +27,18 @@ public:
     virtual ~SurfaceContent() = default;
     // The compositor has given the surface a new size, in device-independent pixels.
     virtual void Resize(QSize size) = 0;
+    // One tick: the content moves on and paints what changed on its surface.
+    virtual void Tick() = 0;
 };
 
 // The layers of a Wayland compositor's desktop, with a surface on every output (or on the
 // one named) and the program's content on each: made when the output's surface is first
 // configured, with the surface as its canvas, and taken away when the output goes or the
-// compositor closes the surface. Outputs that come later get theirs within the tick that
-// finds them. The display's events are read as the contents' ticks paint, so they cost no
-// wake-up of their own; only while there is no content at all is the display watched.
+// compositor closes the surface. One timer ticks the whole desktop, so that the program
+// wakes once a tick whatever the number of outputs: each tick reads the display's events,
+// without waiting for any, then ticks every content and sends what they painted. Outputs
+// that come later get theirs within the tick that finds them. Places come and go only while
+// the events are read, never while a content ticks.
 class LayerDesktop final : public QObject {
     Q_OBJECT
 
@@ -57,14 +59,14 @@ public:
                                               MakeContent make, Failure& failure);
     ~LayerDesktop() override;
 
-    // How many surfaces carry content now.
-    int ContentCount() const;
-
 signals:
     // The compositor has gone, or the connection to it failed: nothing more can be shown.
     void Lost(const QString& why);
     // A key, button, touch or pointer movement (a saver's surfaces only).
     void Touched();
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     struct Place;
@@ -74,12 +76,13 @@ private:
     void Withdrawn(std::uint32_t name);
     void OutputChanged(std::uint32_t name);
     void Resized(std::uint32_t name, QSize size);
+    // The place of the output with that global name; null once it has gone.
+    Place* Find(std::uint32_t name) const;
     void Retire(std::uint32_t name);
-    void ReadEvents();
+    void Tick();
     // Round trips until every output is known and every surface configured.
     bool Settle();
     void Lose(const QString& why);
-    void WatchWhileIdle();
 
     std::unique_ptr<WaylandConnection> connection_;
     LayerSurface::Layer layer_;
@@ -87,13 +90,10 @@ private:
     MakeContent make_;
     std::map<std::uint32_t, std::unique_ptr<Place>> places_; // by output's global name
     std::map<std::uint32_t, std::unique_ptr<SeatInput>> seats_;
-    // Taken away during a tick, destroyed once it is over.
-    std::vector<std::unique_ptr<Place>> retired_;
-    QSocketNotifier* idle_watch_ = nullptr;
+    QBasicTimer tick_;
+    std::uint64_t ticks_ = 0; // since it opened
     bool lost_ = false;
     QString lost_why_;
-    // Events are being handled: a paint they lead to must not read more.
-    bool reading_ = false;
 };
 
 } // namespace drelk::window

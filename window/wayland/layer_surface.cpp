@@ -199,9 +199,6 @@ ShmBuffer* LayerSurface::FreeBuffer()
 
 bool LayerSurface::Paint(QWidget&, const QRegion& dirty, const Draw& draw)
 {
-    if (before_paint) {
-        before_paint();
-    }
     if (closed_ || size_.isEmpty()) {
         return true;
     }
@@ -245,7 +242,6 @@ void LayerSurface::Commit(ShmBuffer& buffer, const QRegion& changed)
     wl_callback_add_listener(frame_, &frame_listener, this);
     wl_surface_commit(surface_);
     buffer.Attached();
-    connection_.Flush();
 }
 
 } // namespace drelk::window

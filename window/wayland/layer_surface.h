@@ -61,8 +61,6 @@ public:
     std::function<void()> closed;
     // There is no memory for its buffers: it cannot be painted.
     std::function<void(const QString& why)> broke;
-    // Called before each paint: the display's events are read as the ticks run.
-    std::function<void()> before_paint;
 
 private:
     static void OnConfigure(void* data, zwlr_layer_surface_v1* surface, std::uint32_t serial,
@@ -76,7 +74,8 @@ private:
     void Refit();
     void AllStale();
     ShmBuffer* FreeBuffer();
-    // Commits `buffer`, with `changed` (in device-independent pixels) as its damage.
+    // Commits `buffer`, with `changed` (in device-independent pixels) as its damage. The
+    // owner of the connection sends it, with the other surfaces' commits of the tick.
     void Commit(ShmBuffer& buffer, const QRegion& changed);
 
     WaylandConnection& connection_;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Drelk developers
 // SPDX-License-Identifier: MIT
 
-#include "window/layer_hives.h"
+#include "window/run_on_wayland_layers.h"
 
 #include "flight/random_source.h"
 #include "window/exit_status.h"
@@ -18,11 +18,12 @@
 namespace drelk::window {
 namespace {
 
-// A hive on one output's surface, flying a flight of its own.
+// A hive on one output's surface, flying a flight of its own at the desktop's ticks.
 class OutputHive final : public SurfaceContent {
 public:
     OutputHive(const DrelkOptions& options, HiveCanvas& canvas, QSize size)
-        : random_(options.seed), hive_(random_, FaultReportFor(options.show), size, &canvas)
+        : random_(options.seed), hive_(random_, FaultReportFor(options.show), size, &canvas,
+                                       nullptr, Hive::Pace::OwnersTicks)
     {
         DarkenForScreensaver(hive_);
         hive_.SetRescatterSeconds(options.rescatter_seconds);
@@ -33,6 +34,7 @@ public:
     }
 
     void Resize(QSize size) override { hive_.resize(size); }
+    void Tick() override { hive_.Tick(); }
 
 private:
     MersenneRandom random_;
@@ -40,15 +42,6 @@ private:
 };
 
 } // namespace
-
-QStringList QtArgumentsForLayers(QStringList qt_arguments)
-{
-    for (qsizetype i = qt_arguments.indexOf(QStringLiteral("-platform")); i >= 0;
-         i = qt_arguments.indexOf(QStringLiteral("-platform"))) {
-        qt_arguments.remove(i, std::min<qsizetype>(2, qt_arguments.size() - i));
-    }
-    return qt_arguments << QStringLiteral("-platform") << QStringLiteral("offscreen");
-}
 
 int RunOnLayers(const DrelkOptions& options)
 {
