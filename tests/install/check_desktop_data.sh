@@ -49,7 +49,7 @@ expect_silent xmllint --noout "$saver_xml"
     fail "$saver_xml does not describe drelk run with --root"
 # The settings leave a value at its default off the command line: the choice that writes
 # nothing must be the one drelk takes with --root.
-choices=/screensaver/select[@id="rescatter"]/option
+choices='/screensaver/select[@id="rescatter"]/option'
 period=$(xmllint --xpath "string($choices[not(@arg-set)]/@id)" "$saver_xml")
 [ "$(xmllint --xpath "count($choices[not(@arg-set)])" "$saver_xml")" = 1 ] &&
     [[ $(LC_ALL=C "$prefix/bin/drelk" --help | tr -s ' \n' '  ') == *"the default is $period."* ]] ||
