@@ -9,46 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <utility>
 
 using namespace drelk;
-
-namespace {
-
-// The program's generator, counting its draws: a tick takes one, a new scatter 41.
-class CountingRandom final : public RandomSource {
-public:
-    explicit CountingRandom(std::uint64_t seed) : random_(seed) {}
-    void SeedRandom() override { random_.SeedRandom(); }
-    float NextRandom() override
-    {
-        ++drawn;
-        return random_.NextRandom();
-    }
-    std::uint64_t drawn = 0;
-
-private:
-    MersenneRandom random_;
-};
-
-// Every head within 900 twips of every other, measured as bench/rescatter_spread.py does.
-bool MeasuredGathered(const FlightState& state)
-{
-    for (std::size_t a = 1; a <= kDroneCount; ++a) {
-        for (std::size_t b = a + 1; b <= kDroneCount; ++b) {
-            const double dx = static_cast<double>(state.Drones[a].X) - state.Drones[b].X;
-            const double dy = static_cast<double>(state.Drones[a].Y) - state.Drones[b].Y;
-            if (std::hypot(dx, dy) > 900.0) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-} // namespace
 
 TEST(RescatterAuto, GatheredIsEveryHeadWithin900TwipsOfEveryOther)
 {
@@ -61,35 +25,33 @@ TEST(RescatterAuto, GatheredIsEveryHeadWithin900TwipsOfEveryOther)
     EXPECT_FALSE(DronesGathered(state));
     // Heads as far apart as 32 bits go: the square of their distance is past 64 bits.
     for (DroneState& drone : state.Drones) {
-        drone.X = std::numeric_limits<std::int32_t>::min();
-        drone.Y = 0;
+        drone = {0, std::numeric_limits<std::int32_t>::min(), 0, 100};
     }
     state.Drones[1].X = std::numeric_limits<std::int32_t>::max();
     EXPECT_FALSE(DronesGathered(state));
 }
 
 // On the smallest and the largest screen auto is made for (logical pixels of 15 twips), the
-// flight begins again exactly when it is due: 20 s after it last began at the soonest, once
-// the drones have been gathered for 5 s of it. A new scatter shows as 41 draws in one tick.
+// flight begins again (the queen back at her start) exactly when due: 20 s after it last
+// began at the soonest, once the drones have been gathered for 5 s of it.
 TEST(RescatterAuto, BeginsAgainOnceGatheredAndNeverWithinTwentySeconds)
 {
     for (const auto& [width, height] : {std::pair{960, 540}, std::pair{3840, 2160}}) {
         SCOPED_TRACE(width);
-        CountingRandom random(3);
+        MersenneRandom random(3);
         PlainScene scene(static_cast<float>(width * 15), static_cast<float>(height * 15));
         FlightState state;
         Rescatter rescatter(kRescatterAuto);
         ScatterDrones(state, scene, random);
         std::uint64_t last_start = 0, gathered = 0, starts = 0;
         for (std::uint64_t tick = 1; tick <= 6000; ++tick) {
-            gathered += MeasuredGathered(state) ? 1u : 0u;
-            const std::uint64_t before = random.drawn;
+            gathered += DronesGathered(state) ? 1u : 0u;
             FlightTick(tick, rescatter, state, scene, random);
             const bool began_again =
-                random.drawn - before == static_cast<std::uint64_t>(kScatterDraws);
-            const bool due = tick - last_start >= 200 && gathered >= 50;
-            ASSERT_EQ(began_again, due) << "tick " << tick << ", " << tick - last_start
-                                        << " after the last start, gathered for " << gathered;
+                scene.QueenLeft() == kQueenStartLeft && scene.QueenTop() == kQueenStartTop;
+            ASSERT_EQ(began_again, tick - last_start >= 200 && gathered >= 50)
+                << "tick " << tick << ", " << tick - last_start << " after the last start, "
+                << "gathered for " << gathered;
             if (began_again) {
                 last_start = tick;
                 gathered = 0;
