@@ -24,11 +24,11 @@ inline constexpr std::uint64_t kRescatterAuto = std::numeric_limits<std::uint64_
 // With auto, the drones are gathered when every head is within this many twips of every
 // other (60 pixels at 96 dpi). The flight begins again once they have been gathered for
 // kAutoGatheredTicks of the ticks since it last began, and never sooner than
-// kAutoShortestFlightTicks after that. The knot forms after some 20 s of chase on 960 x 540
-// pixels and 100 s on 3840 x 2160, and holds once formed, so a fixed few seconds of it keep
-// the drones gathered a small share of the time at every size (bench/rescatter_spread.py)
-// without a period to fit to the screen; the shortest flight keeps the smallest screens from
-// flickering from one scatter to the next.
+// kAutoShortestFlightTicks after it last began. The knot forms after some 20 s of chase on
+// 960 x 540 pixels and 100 s on 3840 x 2160, and holds once formed, so a fixed few seconds
+// of it keep the drones gathered a small share of the time at every size
+// (bench/rescatter_spread.py) without a period to fit to the screen; the shortest flight
+// keeps the smallest screens from flickering from one scatter to the next.
 inline constexpr std::int64_t kGatheredTwips = 900;
 inline constexpr std::uint64_t kAutoGatheredTicks = 5 * kTicksPerSecond;
 inline constexpr std::uint64_t kAutoShortestFlightTicks = 20 * kTicksPerSecond;
