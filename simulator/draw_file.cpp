@@ -79,6 +79,17 @@ float DrawFileRandom::NextRandom()
                           {std::strerror(errno)}));
         }
         const std::uint64_t count = line_number_ - 1;
+        if (rescatter_seconds_ == kRescatterAuto) {
+            // How many times it begins again depends on the draws themselves.
+            Reject(
+                name_, line_number_,
+                Filled(count == 1
+                           ? Translated("DrawFile", "the draws ran out after 1 value; the flight "
+                                                    "takes %1 for each scatter, then one a tick")
+                           : Translated("DrawFile", "the draws ran out after %2 values; the flight "
+                                                    "takes %1 for each scatter, then one a tick"),
+                       {std::to_string(kScatterDraws), std::to_string(count)}));
+        }
         const std::uint64_t rescatters = Rescatters(ticks_, rescatter_seconds_);
         const std::string total = DrawsTaken(ticks_, rescatters);
         if (rescatters == 0) {

@@ -14,9 +14,10 @@ namespace drelk::sim {
 
 // A random source that replays draws from a text stream, one decimal number per line,
 // read as it goes (so a pipe can feed a run of any length), for a flight of `ticks` ticks
-// begun again every `rescatter_seconds` (0: never). Seeding does nothing. A line that is not a
-// float with 0 <= r < 1, or the end of the draws, throws BadInput naming the source and the line,
-// and for the end how many draws the flight takes.
+// begun again every `rescatter_seconds` (0: never; kRescatterAuto: when the drones have
+// gathered, so the draws it takes are not known beforehand). Seeding does nothing. A line that is
+// not a float with 0 <= r < 1, or the end of the draws, throws BadInput naming the source and the
+// line, and for the end how many draws the flight takes.
 class DrawFileRandom final : public RandomSource {
 public:
     DrawFileRandom(std::istream& in, std::string name, std::uint64_t ticks,

@@ -91,7 +91,7 @@ std::string SimUsage()
     return Translated(
         "SimOptions",
         "Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]\n"
-        "                 [--rescatter SECONDS] [--seed S | --draws FILE]\n"
+        "                 [--rescatter SECONDS|auto] [--seed S | --draws FILE]\n"
         "Runs the Drelk flight without a window and prints its state as CSV: the scatter\n"
         "(tick 0), then every K-th of N movement ticks, and the last tick always.\n"
         "  --ticks N         movement ticks after the scatter (default 100)\n"
@@ -103,6 +103,9 @@ std::string SimUsage()
         "                    queen back at her start and the drones scattered anew,\n"
         "                    in place of ticks 10 x SECONDS, 20 x SECONDS, ...;\n"
         "                    0, the default, never\n"
+        "  --rescatter auto  the same, in place of the tick after the drones have been\n"
+        "                    gathered for 5 seconds, and 20 seconds after the last\n"
+        "                    start at the soonest, as drelk does where it is left on\n"
         "  --seed S          seed the generator with S instead of the clock; a run\n"
         "                    seeded from the clock tells its seed on standard error\n"
         "  --draws FILE      take the random draws from FILE ('-': standard input),\n"
@@ -131,7 +134,7 @@ std::string_view ValueForm(std::string_view option)
         return "FILE";
     }
     if (option == "--rescatter") {
-        return "SECONDS";
+        return "SECONDS|auto";
     }
     return "N";
 }
@@ -159,6 +162,10 @@ public:
             }
         } else if (option == "--rescatter") {
             Once(option, seen_rescatter_);
+            if (value == "auto") {
+                options_.rescatter_seconds = kRescatterAuto;
+                return;
+            }
             options_.rescatter_seconds = ParseCount(value, option, Counted::Seconds);
             if (options_.rescatter_seconds > kMostRescatterSeconds) {
                 throw BadInput(Filled(

@@ -35,7 +35,7 @@ struct SimOptions {
     WindowSize window = {kDesignedOuterWidth, kDesignedOuterHeight};
     std::vector<Resize> resizes; // in the order given; a later one for the same tick wins
     std::uint64_t every = 1;
-    std::uint64_t rescatter_seconds = 0; // 0: the flight never begins again
+    std::uint64_t rescatter_seconds = 0; // 0: the flight never begins again; or kRescatterAuto
     std::optional<std::uint64_t> seed;
     std::optional<std::string> draws_path; // "-" is standard input
 };

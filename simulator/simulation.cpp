@@ -43,6 +43,7 @@ void RunSimulation(const SimOptions& options, RandomSource& random, std::FILE* o
     };
 
     FlightState state;
+    Rescatter rescatter(options.rescatter_seconds);
     std::string row;
     AppendCsvHeader(row);
     Write(row, out);
@@ -57,7 +58,7 @@ void RunSimulation(const SimOptions& options, RandomSource& random, std::FILE* o
             return;
         }
         apply_resizes_up_to(tick);
-        FlightTick(tick, options.rescatter_seconds, state, scene, random);
+        FlightTick(tick, rescatter, state, scene, random);
         // The last tick is the end state of the run, which people look for: always printed.
         if (tick % options.every == 0 || tick == options.ticks) {
             AppendCsvRow(row, tick, state, scene);

@@ -80,6 +80,14 @@
         <source>the draws ran out after %3 values; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
         <translation>die Zufallszahlen gingen nach %3 Werten aus; der Flug braucht %1 (%2 für jede seiner %4 Startverteilungen, dann eine je Takt)</translation>
     </message>
+    <message>
+        <source>the draws ran out after 1 value; the flight takes %1 for each scatter, then one a tick</source>
+        <translation>die Zufallszahlen gingen nach 1 Wert aus; der Flug braucht %1 für jede Startverteilung, dann eine je Takt</translation>
+    </message>
+    <message>
+        <source>the draws ran out after %2 values; the flight takes %1 for each scatter, then one a tick</source>
+        <translation>die Zufallszahlen gingen nach %2 Werten aus; der Flug braucht %1 für jede Startverteilung, dann eine je Takt</translation>
+    </message>
 </context>
 <context>
     <name>FaultReport</name>
@@ -341,8 +349,16 @@
         <translation>%1: %2 ist keine ganze Zahl von Sekunden</translation>
     </message>
     <message>
+        <source>--rescatter: %1 is too large (at most %2 seconds)</source>
+        <translation>--rescatter: %1 ist zu groß (höchstens %2 Sekunden)</translation>
+    </message>
+    <message>
+        <source>--resize: tick %1 comes after the last tick, %2 (see --ticks)</source>
+        <translation>--resize: Takt %1 kommt nach dem letzten Takt, %2 (siehe --ticks)</translation>
+    </message>
+    <message>
         <source>Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                 [--rescatter SECONDS] [--seed S | --draws FILE]
+                 [--rescatter SECONDS|auto] [--seed S | --draws FILE]
 Runs the Drelk flight without a window and prints its state as CSV: the scatter
 (tick 0), then every K-th of N movement ticks, and the last tick always.
   --ticks N         movement ticks after the scatter (default 100)
@@ -354,6 +370,9 @@ Runs the Drelk flight without a window and prints its state as CSV: the scatter
                     queen back at her start and the drones scattered anew,
                     in place of ticks 10 x SECONDS, 20 x SECONDS, ...;
                     0, the default, never
+  --rescatter auto  the same, in place of the tick after the drones have been
+                    gathered for 5 seconds, and 20 seconds after the last
+                    start at the soonest, as drelk does where it is left on
   --seed S          seed the generator with S instead of the clock; a run
                     seeded from the clock tells its seed on standard error
   --draws FILE      take the random draws from FILE (&apos;-&apos;: standard input),
@@ -367,7 +386,7 @@ every row computed until then whole and dies of the signal (a shell shows
 128+S: 130, 143, 129).
 </source>
         <translation>Aufruf: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                  [--rescatter SECONDS] [--seed S | --draws FILE]
+                  [--rescatter SECONDS|auto] [--seed S | --draws FILE]
 Lässt den Flug von Drelk ohne Fenster laufen und gibt seinen Zustand als CSV
 aus: die Startverteilung (Takt 0), dann jeden K-ten von N Bewegungstakten und
 immer den letzten Takt.
@@ -380,6 +399,9 @@ immer den letzten Takt.
                     Königin zurück an ihrem Start und die Drohnen neu verteilt,
                     anstelle der Takte 10 x SECONDS, 20 x SECONDS, ...;
                     0, die Vorgabe, heißt nie
+  --rescatter auto  ebenso, anstelle des Takts, nachdem die Drohnen 5 Sekunden
+                    lang versammelt waren, frühestens 20 Sekunden nach dem
+                    letzten Start, wie drelk es tut, wo es laufen gelassen wird
   --seed S          den Zufallsgenerator mit S statt mit der Uhr starten; ein
                     Lauf mit Startwert von der Uhr nennt diesen auf der
                     Standardfehlerausgabe
@@ -394,14 +416,6 @@ Eingabe; 3 ein Fehler der Flugregeln. Durch SIGINT, SIGTERM oder SIGHUP
 angehalten, schreibt es jede bis dahin berechnete Zeile vollständig und endet
 dann durch das Signal selbst (eine Shell zeigt 128+S: 130, 143, 129).
 </translation>
-    </message>
-    <message>
-        <source>--rescatter: %1 is too large (at most %2 seconds)</source>
-        <translation>--rescatter: %1 ist zu groß (höchstens %2 Sekunden)</translation>
-    </message>
-    <message>
-        <source>--resize: tick %1 comes after the last tick, %2 (see --ticks)</source>
-        <translation>--resize: Takt %1 kommt nach dem letzten Takt, %2 (siehe --ticks)</translation>
     </message>
 </context>
 <context>
@@ -473,10 +487,6 @@ dann durch das Signal selbst (eine Shell zeigt 128+S: 130, 143, 129).
         <translation>--seed %1 ist keine ganze Zahl von 0 bis %2</translation>
     </message>
     <message>
-        <source>Every &lt;SECONDS&gt; the flight begins again: the queen back at her start, the drones scattered anew. 0 is never, the default in a window; with --root, --saver and --window-id the default is %1.</source>
-        <translation>Alle &lt;SECONDS&gt; Sekunden beginnt der Flug neu: die Königin zurück an ihrem Start, die Drohnen neu verteilt. 0 heißt nie, die Vorgabe im Fenster; mit --root, --saver und --window-id ist die Vorgabe %1.</translation>
-    </message>
-    <message>
         <source>A small desktop animation. In a window titled &quot;The Drelk&quot; a filled circle, the
 queen, flies a jittering course and turns back near the window&apos;s edges, while
 ten thick lines, her drones, chase her. Closing the window ends the program. It
@@ -520,6 +530,10 @@ wurde verletzt.</translation>
     <message>
         <source>--rescatter %1 is not a whole number of seconds from 0 to %2</source>
         <translation>--rescatter %1 ist keine ganze Zahl von Sekunden zwischen 0 und %2</translation>
+    </message>
+    <message>
+        <source>Every &lt;SECONDS&gt; the flight begins again: the queen back at her start, the drones scattered anew. 0 is never, the default in a window. auto begins it again once the drones have been gathered for 5 seconds, 20 seconds after the last start at the soonest; with --root, --saver and --window-id the default is auto.</source>
+        <translation>Alle &lt;SECONDS&gt; Sekunden beginnt der Flug neu: die Königin zurück an ihrem Start, die Drohnen neu verteilt. 0 heißt nie, die Vorgabe im Fenster. auto beginnt ihn neu, sobald die Drohnen 5 Sekunden lang versammelt waren, frühestens 20 Sekunden nach dem letzten Start; mit --root, --saver und --window-id ist auto die Vorgabe.</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,14 @@
         <source>the draws ran out after %3 values; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
         <translation>les tirages se sont épuisés après %3 valeurs ; le vol en demande %1 (%2 pour chacune de ses %4 répartitions de départ, puis un par pas)</translation>
     </message>
+    <message>
+        <source>the draws ran out after 1 value; the flight takes %1 for each scatter, then one a tick</source>
+        <translation>les tirages se sont épuisés après 1 valeur ; le vol en demande %1 pour chaque répartition de départ, puis un par pas</translation>
+    </message>
+    <message>
+        <source>the draws ran out after %2 values; the flight takes %1 for each scatter, then one a tick</source>
+        <translation>les tirages se sont épuisés après %2 valeurs ; le vol en demande %1 pour chaque répartition de départ, puis un par pas</translation>
+    </message>
 </context>
 <context>
     <name>FaultReport</name>
@@ -341,8 +349,16 @@
         <translation>%1 : %2 n&apos;est pas un nombre entier de secondes</translation>
     </message>
     <message>
+        <source>--rescatter: %1 is too large (at most %2 seconds)</source>
+        <translation>--rescatter : %1 est trop grand (au plus %2 secondes)</translation>
+    </message>
+    <message>
+        <source>--resize: tick %1 comes after the last tick, %2 (see --ticks)</source>
+        <translation>--resize : le pas %1 vient après le dernier pas, %2 (voir --ticks)</translation>
+    </message>
+    <message>
         <source>Usage: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                 [--rescatter SECONDS] [--seed S | --draws FILE]
+                 [--rescatter SECONDS|auto] [--seed S | --draws FILE]
 Runs the Drelk flight without a window and prints its state as CSV: the scatter
 (tick 0), then every K-th of N movement ticks, and the last tick always.
   --ticks N         movement ticks after the scatter (default 100)
@@ -354,6 +370,9 @@ Runs the Drelk flight without a window and prints its state as CSV: the scatter
                     queen back at her start and the drones scattered anew,
                     in place of ticks 10 x SECONDS, 20 x SECONDS, ...;
                     0, the default, never
+  --rescatter auto  the same, in place of the tick after the drones have been
+                    gathered for 5 seconds, and 20 seconds after the last
+                    start at the soonest, as drelk does where it is left on
   --seed S          seed the generator with S instead of the clock; a run
                     seeded from the clock tells its seed on standard error
   --draws FILE      take the random draws from FILE (&apos;-&apos;: standard input),
@@ -367,7 +386,7 @@ every row computed until then whole and dies of the signal (a shell shows
 128+S: 130, 143, 129).
 </source>
         <translation>Usage : drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                  [--rescatter SECONDS] [--seed S | --draws FILE]
+                  [--rescatter SECONDS|auto] [--seed S | --draws FILE]
 Exécute le vol de Drelk sans fenêtre et en écrit l&apos;état en CSV : la répartition
 de départ (pas 0), puis un pas sur K des N pas de mouvement, et toujours le
 dernier pas.
@@ -381,6 +400,10 @@ dernier pas.
                     reine revient à son départ et les faux-bourdons sont
                     répartis à nouveau, à la place des pas 10 x SECONDS,
                     20 x SECONDS, ... ; 0, la valeur par défaut, jamais
+  --rescatter auto  de même, à la place du pas qui suit 5 secondes où les
+                    faux-bourdons sont rassemblés, au plus tôt 20 secondes
+                    après le dernier départ, comme drelk là où on le laisse
+                    tourner
   --seed S          initialiser le générateur avec S au lieu de l&apos;horloge ; une
                     exécution initialisée par l&apos;horloge donne sa graine sur la
                     sortie d&apos;erreur standard
@@ -394,14 +417,6 @@ invalide ; 3 une faute des règles du vol. Arrêté par SIGINT, SIGTERM ou SIGHU
 il écrit en entier chaque ligne calculée jusque-là, puis meurt du signal (un
 shell affiche 128+S : 130, 143, 129).
 </translation>
-    </message>
-    <message>
-        <source>--rescatter: %1 is too large (at most %2 seconds)</source>
-        <translation>--rescatter : %1 est trop grand (au plus %2 secondes)</translation>
-    </message>
-    <message>
-        <source>--resize: tick %1 comes after the last tick, %2 (see --ticks)</source>
-        <translation>--resize : le pas %1 vient après le dernier pas, %2 (voir --ticks)</translation>
     </message>
 </context>
 <context>
@@ -473,10 +488,6 @@ shell affiche 128+S : 130, 143, 129).
         <translation>--seed %1 n&apos;est pas un nombre entier de 0 à %2</translation>
     </message>
     <message>
-        <source>Every &lt;SECONDS&gt; the flight begins again: the queen back at her start, the drones scattered anew. 0 is never, the default in a window; with --root, --saver and --window-id the default is %1.</source>
-        <translation>Toutes les &lt;SECONDS&gt; secondes, le vol recommence : la reine revient à son départ, les faux-bourdons sont répartis à nouveau. 0 signifie jamais, la valeur par défaut dans une fenêtre ; avec --root, --saver et --window-id, la valeur par défaut est %1.</translation>
-    </message>
-    <message>
         <source>A small desktop animation. In a window titled &quot;The Drelk&quot; a filled circle, the
 queen, flies a jittering course and turns back near the window&apos;s edges, while
 ten thick lines, her drones, chase her. Closing the window ends the program. It
@@ -520,6 +531,10 @@ règle du vol a été enfreinte.</translation>
     <message>
         <source>--rescatter %1 is not a whole number of seconds from 0 to %2</source>
         <translation>--rescatter %1 n&apos;est pas un nombre entier de secondes de 0 à %2</translation>
+    </message>
+    <message>
+        <source>Every &lt;SECONDS&gt; the flight begins again: the queen back at her start, the drones scattered anew. 0 is never, the default in a window. auto begins it again once the drones have been gathered for 5 seconds, 20 seconds after the last start at the soonest; with --root, --saver and --window-id the default is auto.</source>
+        <translation>Toutes les &lt;SECONDS&gt; secondes, le vol recommence : la reine revient à son départ, les faux-bourdons sont répartis à nouveau. 0 signifie jamais, la valeur par défaut dans une fenêtre. auto le fait recommencer une fois que les faux-bourdons sont restés rassemblés 5 secondes, au plus tôt 20 secondes après le dernier départ ; avec --root, --saver et --window-id, la valeur par défaut est auto.</translation>
     </message>
 </context>
 <context>

@@ -114,10 +114,10 @@ void AddProgramOptions(QCommandLineParser& parser)
          QCoreApplication::translate(
              "drelk::window::CommandLine",
              "Every <SECONDS> the flight begins again: the queen back at her start, the drones "
-             "scattered anew. 0 is never, the default in a window; with --root, --saver and "
-             "--window-id the default is %1.")
-             .arg(kLeftOnRescatterSeconds),
-         QStringLiteral("SECONDS")});
+             "scattered anew. 0 is never, the default in a window. auto begins it again once the "
+             "drones have been gathered for 5 seconds, 20 seconds after the last start at the "
+             "soonest; with --root, --saver and --window-id the default is auto."),
+         QStringLiteral("SECONDS|auto")});
     AddShowModeOptions(parser);
 }
 
@@ -326,8 +326,9 @@ CommandLine ReadCommandLine(int argc, char** argv)
     options.rescatter_seconds = DefaultRescatterSeconds(options.show);
     if (parser.isSet(QStringLiteral("rescatter"))) {
         const QString text = parser.value(QStringLiteral("rescatter"));
-        const std::optional<std::uint64_t> seconds = ParseSeed(text);
-        if (!seconds || *seconds > kMostRescatterSeconds) {
+        const std::optional<std::uint64_t> seconds =
+            text == QLatin1String("auto") ? kRescatterAuto : ParseSeed(text);
+        if (!seconds || (*seconds > kMostRescatterSeconds && *seconds != kRescatterAuto)) {
             return {Refuse(QCoreApplication::translate(
                                "drelk::window::CommandLine",
                                "--rescatter %1 is not a whole number of seconds from 0 to %2")

@@ -35,7 +35,8 @@ struct DrelkOptions {
     ShowMode show;    // where the hive is shown: --fullscreen, --root, --window-id
     // --seed: the flight's generator takes this seed instead of the clock's.
     std::optional<std::uint64_t> seed;
-    // --rescatter, or else the default of where the hive is shown: 0 is never.
+    // --rescatter, or else the default of where the hive is shown: 0 is never, and
+    // kRescatterAuto is auto.
     std::uint64_t rescatter_seconds = 0;
 };
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/show_mode.h"
 
+#include "flight/rescatter.h"
 #include "window/exit_status.h"
 #include "window/hive/hive.h"
 #include "window/hive/hive_keys.h"
@@ -220,7 +221,7 @@ std::uint64_t DefaultRescatterSeconds(const ShowMode& mode)
 {
     const bool own_window =
         mode.place == ShowMode::Place::Window || mode.place == ShowMode::Place::FullScreen;
-    return own_window ? 0 : kLeftOnRescatterSeconds;
+    return own_window ? 0 : kRescatterAuto;
 }
 
 FaultReport FaultReportFor(const ShowMode& mode)

@@ -36,11 +36,9 @@ QSize FilledSize(const ShowMode& mode);
 
 // The period of --rescatter when it is not given, in seconds. The hive's own window, full
 // screen or not, flies as designed: never. The places made for leaving it on for hours, which
-// would otherwise show the drones gathered in one spot for nearly all of it, begin the flight
-// again every minute: on a 1920 x 1080 screen the drones are then gathered (all within 60
-// pixels of one another) about a fifth of the time, and under half of it on 1280 x 1024
-// (bench/rescatter_spread.py).
-inline constexpr std::uint64_t kLeftOnRescatterSeconds = 60;
+// would otherwise show the drones gathered in one spot for nearly all of it, take auto
+// (kRescatterAuto): the flight begins again once the drones have gathered, so that at every
+// screen size they are gathered a small share of the time (bench/rescatter_spread.py).
 std::uint64_t DefaultRescatterSeconds(const ShowMode& mode);
 
 // Screensavers are dark, at night too: white lines and outline on black.

@@ -101,6 +101,10 @@ int main(int argc, char** argv)
     tests::RecordedReport report;
     window::Hive hive(random, report.Seam(), fills);
     window::DarkenForScreensaver(hive);
+    // Begun again as the background's flight is, which takes the default of --root.
+    window::ShowMode background;
+    background.place = window::ShowMode::Place::Root;
+    hive.SetRescatterSeconds(window::DefaultRescatterSeconds(background));
     hive.SetFrameless(true);
     hive.resize(fills);
     tests::TickGate gate(hive);

@@ -254,8 +254,8 @@ def root_alone_covers_screen(f):
         check(host_pixels() == before, "the cover hides another program's window")
         if f.animation_path:
             # What a user sees over a minute and a little more, on a screen of its own: the
-            # drones gather, and every minute they are scattered again. Half size, twice as
-            # fast.
+            # drones gather, and a few seconds later they are scattered again. Half size,
+            # twice as fast.
             host.close()
             frames = screen_image.save_animation(f.session, "root", f.animation_path, 70,
                                                  interval=0.5, speed=2, scale=50)

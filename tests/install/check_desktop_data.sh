@@ -47,11 +47,13 @@ expect_silent xmllint --noout "$saver_xml"
 [ "$(xmllint --xpath 'string(/screensaver/@name)' "$saver_xml")" = drelk ] &&
     [ "$(xmllint --xpath 'string(/screensaver/command/@arg)' "$saver_xml")" = --root ] ||
     fail "$saver_xml does not describe drelk run with --root"
-# The settings leave a value at its default off the command line: the slider's default must
-# be the one drelk takes with --root.
-period=$(xmllint --xpath 'string(/screensaver/number[@id="rescatter"]/@default)' "$saver_xml")
-[[ $(LC_ALL=C "$prefix/bin/drelk" --help | tr -s ' \n' '  ') == *"the default is $period."* ]] ||
-    fail "$saver_xml: the rescatter slider's default '$period' is not drelk's with --root"
+# The settings leave a value at its default off the command line: the choice that writes
+# nothing must be the one drelk takes with --root.
+choices='/screensaver/select[@id="rescatter"]/option'
+period=$(xmllint --xpath "string($choices[not(@arg-set)]/@id)" "$saver_xml")
+[ "$(xmllint --xpath "count($choices[not(@arg-set)])" "$saver_xml")" = 1 ] &&
+    [[ $(LC_ALL=C "$prefix/bin/drelk" --help | tr -s ' \n' '  ') == *"the default is $period."* ]] ||
+    fail "$saver_xml: the rescatter choice without arguments, '$period', is not drelk's with --root"
 
 # --strict fails on anything but pedantic notes, which are shown for the record.
 # AppStream 1.0 (Debian 13) names the developer in <developer>, which replaced

@@ -292,6 +292,10 @@ TEST(SimCli, DrawsRunningOutKeepTheRowsAlreadyPrinted)
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "drelk-sim: standard input:44: the draws ran out after 43 values; the "
                        "flight takes 46 (41 for the scatter, then one a tick)\n");
+    // With auto, how many scatters the flight has depends on the draws themselves.
+    EXPECT_EQ(RunSim("--ticks 5 --rescatter auto --draws -", Repeat("0.5", 43)).err,
+              "drelk-sim: standard input:44: the draws ran out after 43 values; the flight "
+              "takes 41 for each scatter, then one a tick\n");
     const auto lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 4u); // header, scatter, ticks 1 and 2
     EXPECT_EQ(Fields(lines[3]).size(), 84u);
@@ -316,6 +320,7 @@ TEST(SimCli, BadInputExitsTwoWithOneLine)
               "drelk-sim: --resize: Takt 9 kommt nach dem letzten Takt, 5 (siehe --ticks)\n");
     expect_bad("--window 0x10", "--window");
     expect_bad("--rescatter -1", "--rescatter: '-1' is not a whole number of seconds");
+    expect_bad("--rescatter=auto1", "--rescatter: 'auto1' is not a whole number of seconds");
     expect_bad("--draws /nonexistent/%2.txt",
                "cannot read '/nonexistent/%2.txt': No such file or directory");
     expect_bad("--draws=/", "--draws: cannot read '/': Is a directory");

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Drelk developers
 // SPDX-License-Identifier: MIT
 
+#include "flight/rescatter.h"
 #include "simulator/bad_input.h"
 #include "simulator/sim_options.h"
 
@@ -59,6 +60,7 @@ TEST(SimOptions, ReadsEveryOption)
     EXPECT_EQ(options.every, 7u);
     EXPECT_EQ(*options.seed, 18446744073709551615u);
     EXPECT_EQ(options.rescatter_seconds, 1000000000u);
+    EXPECT_EQ(Parse({"--rescatter", "auto"}).rescatter_seconds, drelk::kRescatterAuto);
     EXPECT_EQ(*Parse({"--draws", "-"}).draws_path, "-");
     EXPECT_EQ(Parse({"--help"}).action, SimAction::PrintHelp);
     EXPECT_EQ(Parse({"--version"}).action, SimAction::PrintVersion);
@@ -127,6 +129,7 @@ TEST(SimOptions, RejectsBadInputWithAMessageNamingTheOption)
     expect_error({"--seed", "abc"}, "--seed");
     expect_error({"--draws", ""}, "--draws");
     expect_error({"--rescatter", "1.5"}, "--rescatter: '1.5' is not a whole number of seconds");
+    expect_error({"--rescatter", "Auto"}, "--rescatter: 'Auto' is not a whole number of seconds");
     expect_error({"--rescatter", "1000000001"}, "too large (at most 1000000000 seconds)");
     expect_error({"--rescatter=1", "--rescatter=2"}, "--rescatter: given more than once");
 }

@@ -176,6 +176,8 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
              {no_display + drelk + " --seed -1", 1, "--seed '-1' is not a whole number"},
              {no_display + drelk + " --rescatter 1e3", 1,
               "--rescatter '1e3' is not a whole number of seconds from 0 to 1000000000"},
+             {no_display + drelk + " --rescatter autox", 1,
+              "--rescatter 'autox' is not a whole number of seconds"},
              {no_display + drelk + " --seed 1 --seed=2", 1, "--seed is given more than once"},
              // The window given wins over --root, whatever XSCREENSAVER_WINDOW says.
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root --window-id 0x", 1,

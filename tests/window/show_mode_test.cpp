@@ -4,6 +4,7 @@
 // How the program reports a failed flight where the hive is shown: the line on standard
 // error always, a box only in the hive's own window, and the end with the fault's status.
 
+#include "flight/rescatter.h"
 #include "tests/support/scripted_random.h"
 #include "tests/window/hive/hive_harness.h"
 #include "window/command_line.h"
@@ -94,8 +95,8 @@ TEST(FaultReportFor, WritesTheLineAndABoxOnlyInTheHivesOwnWindow)
 }
 
 // The hive's own window flies as designed unless asked; the places made for leaving it on
-// begin the flight again every minute unless told otherwise.
-TEST(DefaultRescatterSeconds, NeverInTheHivesOwnWindowAMinuteWhereItIsLeftOn)
+// begin the flight again by the rule of auto unless told otherwise.
+TEST(DefaultRescatterSeconds, NeverInTheHivesOwnWindowAutoWhereItIsLeftOn)
 {
     const auto period = [](std::vector<const char*> args) {
         args.insert(args.begin(), "drelk");
@@ -105,7 +106,10 @@ TEST(DefaultRescatterSeconds, NeverInTheHivesOwnWindowAMinuteWhereItIsLeftOn)
     };
     EXPECT_EQ(period({}), 0u);
     EXPECT_EQ(period({"--fullscreen"}), 0u);
-    EXPECT_EQ(period({"--root"}), 60u);
-    EXPECT_EQ(period({"--window-id", "0x2a"}), 60u);
+    EXPECT_EQ(period({"--fullscreen", "--rescatter", "auto"}), kRescatterAuto);
+    EXPECT_EQ(period({"--root"}), kRescatterAuto);
+    EXPECT_EQ(period({"--saver"}), kRescatterAuto);
+    EXPECT_EQ(period({"--window-id", "0x2a"}), kRescatterAuto);
     EXPECT_EQ(period({"--root", "--rescatter", "0"}), 0u);
+    EXPECT_EQ(period({"--root", "--rescatter", "60"}), 60u);
 }

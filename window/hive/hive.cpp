@@ -193,7 +193,7 @@ void Hive::Tick()
     }
     // A tick that begins the flight again is gathered too: its picture shows only the new.
     gathering_ = true;
-    RunHandler([this] { FlightTick(++ticks_, rescatter_seconds_, state_, *this, random_); });
+    RunHandler([this] { FlightTick(++ticks_, rescatter_, state_, *this, random_); });
     gathering_ = false;
     RepaintGathered();
 }

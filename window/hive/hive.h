@@ -5,6 +5,7 @@
 
 #include "flight/flight_state.h"
 #include "flight/random_source.h"
+#include "flight/rescatter.h"
 #include "window/hive/drone_line.h"
 #include "window/hive/fault_report.h"
 #include "window/hive/hive_canvas.h"
@@ -77,8 +78,9 @@ public:
     void Tick();
     bool IsPaused() const { return paused_; }
     // Every `seconds` the flight begins again as it began, in place of a tick (FlightTick);
-    // 0, the designed flight, never. Ticks count, not time, so a pause does not.
-    void SetRescatterSeconds(std::uint64_t seconds) { rescatter_seconds_ = seconds; }
+    // 0, the designed flight, never; kRescatterAuto, once the drones have gathered. Ticks
+    // count, not time, so a pause does not. Set before the first tick.
+    void SetRescatterSeconds(std::uint64_t seconds) { rescatter_ = Rescatter(seconds); }
     // For a hive drawn into the whole of a window that has no frame of its own (another
     // program's window, or one covering the screen): its outer size is then its own size.
     void SetFrameless(bool frameless) { frameless_ = frameless; }
@@ -132,7 +134,7 @@ private:
     bool frameless_ = false;
     QMetaObject::Connection dpi_watch_;
     HiveCanvas* canvas_; // paints the window itself, or null: Qt's backing store does
-    std::uint64_t rescatter_seconds_ = 0;
+    Rescatter rescatter_;
     std::uint64_t ticks_ = 0; // since the start-up scatter
     bool gathering_ = false;
     std::vector<QRect> gathered_;

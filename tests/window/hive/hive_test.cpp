@@ -6,6 +6,7 @@
 
 #include "flight/designed_layout.h"
 #include "flight/movement_tick.h"
+#include "flight/rescatter.h"
 #include "flight/scatter.h"
 #include "simulator/csv_report.h"
 #include "simulator/simulation.h"
@@ -231,13 +232,14 @@ TEST(HiveWindow, ScattersOverWhatItWillFillWhenThatIsKnown)
 }
 
 // Seeded alike, the window flies drelk-sim's flight: its scatter over the designed window,
-// its ticks in the window's outer size once shown, and, begun again every 2 s, each new
-// scatter over that size in place of the same tick.
+// its ticks in the window's outer size once shown, and, begun again every 2 s or by auto
+// (here once the drones have gathered, after 20 s), each new scatter over that size in place
+// of the same tick.
 TEST(HiveWindow, FliesAsTheSimulatorWithTheSameSeed)
 {
     constexpr std::uint64_t kSimSeed = 7;
-    constexpr int kTicks = 50;
-    for (const std::uint64_t rescatter : {0u, 2u}) {
+    constexpr int kTicks = 260;
+    for (const std::uint64_t rescatter : {std::uint64_t{0}, std::uint64_t{2}, kRescatterAuto}) {
         SCOPED_TRACE(rescatter);
         RecordedReport report;
         MersenneRandom random(kSimSeed);
@@ -270,5 +272,7 @@ TEST(HiveWindow, FliesAsTheSimulatorWithTheSameSeed)
         std::string row;
         sim::AppendCsvRow(row, kTicks, hive.State(), harness::SceneOf(hive));
         EXPECT_EQ(rows.substr(rows.rfind('\n', rows.size() - 2) + 1), row);
+        // The queen back at her start in a row after tick 0: the flight did begin again.
+        EXPECT_EQ(rows.find(",3960,3000,", rows.find("\n1,")) != std::string::npos, rescatter != 0);
     }
 }
