@@ -106,6 +106,7 @@ TEST(DefaultRescatterSeconds, NeverInTheHivesOwnWindowAMinuteWhereItIsLeftOn)
     EXPECT_EQ(period({}), 0u);
     EXPECT_EQ(period({"--fullscreen"}), 0u);
     EXPECT_EQ(period({"--root"}), 60u);
+    EXPECT_EQ(period({"--saver"}), 60u);
     EXPECT_EQ(period({"--window-id", "0x2a"}), 60u);
     EXPECT_EQ(period({"--root", "--rescatter", "0"}), 0u);
 }
