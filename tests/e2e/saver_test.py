@@ -312,7 +312,8 @@ def saver_covers_all_and_ends_when_stirred(f):
             at = f.session.run(["xdotool", "getmouselocation"]).stdout.decode()
             f.session.run(["xdotool", "mousemove", *re.findall(r"\d+", at)[:2]])
             time.sleep(0.3)  # a few ticks: it must not end by itself
-            check(program.alive(), f"the saver ended unstirred: {program.stderr()!r}")
+            check(program.alive(), f"the saver ended unstirred, or at the pointer put where "
+                                   f"it was: {program.stderr()!r}")
             f.session.run(["xdotool", *stir])
             status, _ = program.wait_exit(timeout=5)
             check(status == 0, f"{stir[0]}: exit status {status}, {program.stderr()!r}")
