@@ -13,21 +13,33 @@ class CaseFailure(AssertionError):
     pass
 
 
+class CaseSkipped(Exception):
+    """The case cannot run here (what it needs is missing): a skip, never a pass."""
+
+
+# What ctest takes for a skip (SKIP_RETURN_CODE).
+SKIPPED = 77
+
+
 def check(condition, message):
     if not condition:
         raise CaseFailure(message)
 
 
 def run_cases(cases, fixture):
-    """Runs each (name, function(fixture)) in order; returns the process exit status.
+    """Runs each (name, function(fixture)) in order; returns the process exit status: 1 if
+    one failed, else SKIPPED if one could not run here, else 0.
 
     A case that fails is reported and the rest still run, unless it leaves nothing to test
     (the program gone), in which case the remaining cases are reported as not run."""
-    failed = 0
+    failed = skipped = 0
     for index, (name, case) in enumerate(cases):
         start = time.monotonic()
         try:
             case(fixture)
+        except CaseSkipped as reason:
+            skipped += 1
+            print(f"SKIP {name}: {reason}", flush=True)
         except (AssertionError, TimeoutError, subprocess.SubprocessError, ValueError) as error:
             failed += 1
             detail = str(error) or traceback.format_exc()
@@ -41,8 +53,9 @@ def run_cases(cases, fixture):
                 break
         else:
             print(f"ok   {name} ({time.monotonic() - start:.1f} s)", flush=True)
-    print(f"{len(cases) - failed} of {len(cases)} cases passed", flush=True)
-    return 1 if failed else 0
+    print(f"{len(cases) - failed - skipped} of {len(cases)} cases passed"
+          + (f", {skipped} skipped" if skipped else ""), flush=True)
+    return 1 if failed else SKIPPED if skipped else 0
 
 
 def main_guard(body):

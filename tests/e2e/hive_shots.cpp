@@ -7,10 +7,12 @@
 // two are equal, pixel for pixel, or how close the closest came.
 //
 //   hive_shots SEED WIDTH HEIGHT FIRST_TICK LAST_TICK PICTURE [X Y W H] [--save FILE]
+//              [--rescatter SECONDS]
 //
 // Run with QT_QPA_PLATFORM=offscreen, and QT_SCALE_FACTOR set to the output's scale. X Y W H,
 // in the picture's pixels, are left out of the comparison (a window above the background).
-// --save writes the hive's picture at the closest tick. Status 0 when a tick was equal, 1 when
+// --save writes the hive's picture at the closest tick; --rescatter begins the flight again as
+// drelk's option does. Status 0 when a tick was equal, 1 when
 // none was, 2 on bad input.
 
 #include "flight/random_source.h"
@@ -63,15 +65,24 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    QString save;
-    if (const qsizetype at = args.indexOf(QStringLiteral("--save"));
-        at >= 0 && at + 1 < args.size()) {
-        save = args.takeAt(at + 1);
+    const auto take = [&args](const QString& option) {
+        const qsizetype at = args.indexOf(option);
+        if (at < 0 || at + 1 >= args.size()) {
+            return QString();
+        }
+        const QString value = args.takeAt(at + 1);
         args.removeAt(at);
+        return value;
+    };
+    const QString save = take(QStringLiteral("--save"));
+    const QString rescatter = take(QStringLiteral("--rescatter"));
+    const std::optional<int> rescatter_seconds = rescatter.isEmpty() ? 0 : Number(rescatter);
+    if (!rescatter_seconds) {
+        return Fail(QStringLiteral("not a number of seconds: '%1'").arg(rescatter));
     }
     if (args.size() != 6 && args.size() != 10) {
         return Fail(QStringLiteral("usage: SEED WIDTH HEIGHT FIRST_TICK LAST_TICK PICTURE "
-                                   "[X Y W H] [--save FILE]"));
+                                   "[X Y W H] [--save FILE] [--rescatter SECONDS]"));
     }
     std::vector<int> numbers;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -101,10 +112,7 @@ int main(int argc, char** argv)
     tests::RecordedReport report;
     window::Hive hive(random, report.Seam(), fills);
     window::DarkenForScreensaver(hive);
-    // Begun again as the background's flight is, which takes the default of --root.
-    window::ShowMode background;
-    background.place = window::ShowMode::Place::Root;
-    hive.SetRescatterSeconds(window::DefaultRescatterSeconds(background));
+    hive.SetRescatterSeconds(static_cast<std::uint64_t>(*rescatter_seconds));
     hive.SetFrameless(true);
     hive.resize(fills);
     tests::TickGate gate(hive);

@@ -3,12 +3,14 @@
 # SPDX-License-Identifier: MIT
 """End-to-end cases of drelk on the layers of a Wayland desktop (sway, headless): the
 background on outputs at scale 1 and 2 beneath a window, pixel for pixel the offscreen hive's
-picture, nothing committed while a full-screen window covers it and all of it right after, an
-output added while it runs, --saver above a window ending at a key and at a pointer's
-movement, and one line and status 2 where there is no layer shell (weston), no such output,
-or the compositor goes.
+picture, begun again as --rescatter says, nothing committed while a full-screen window covers
+it and all of it right after, an output added, changed in scale and in size while it runs, no
+buffer painted while the compositor holds it, --saver above a full-screen window ending at a
+key, a click and a pointer's movement, and one line and status 2 where there is no layer
+shell (weston), no such output, or the compositor goes. With --removal, only an output
+unplugged while it runs (a skip where sway cannot unplug one).
 
-    layers_test.py DRELK_BINARY HIVE_SHOTS VIRTUAL_POINTER
+    layers_test.py DRELK_BINARY HIVE_SHOTS VIRTUAL_POINTER [--removal]
 """
 
 import os
@@ -21,7 +23,7 @@ sys.dont_write_bytecode = True  # keep the source tree clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import screen_image  # noqa: E402
-from case_runner import check, main_guard, run_cases  # noqa: E402
+from case_runner import CaseSkipped, check, main_guard, run_cases  # noqa: E402
 from drelk_window import DrelkProcess  # noqa: E402
 from sway_session import FIRST_OUTPUT, SwaySession  # noqa: E402
 from weston_session import WestonSession  # noqa: E402
@@ -31,6 +33,9 @@ SEED = 7
 APP_ID = "io.github.drelk.drelk"
 WINDOW = f'[app_id="{APP_ID}"]'
 TICK = 0.1
+# The background begins its flight again every RESCATTER s: each picture compared comes after
+# it has, and a hive resized flies, from then on, as one made at its new size.
+RESCATTER = 2
 # HEADLESS-1, and those added in turn: width, height and scale.
 OUTPUTS = ((800, 600, 1), (1280, 960, 2), (640, 480, 1))
 # The window's place on the first output: small and in a corner, so that the hive's middle,
@@ -45,7 +50,8 @@ class Fixture:
         self.session, self.binary = session, binary
         self.hive_shots, self.pointer = hive_shots, pointer
         self.second = session.add_output()
-        self.background = self.drelk("--root", "--seed", str(SEED), name="background",
+        self.background = self.drelk("--root", "--seed", str(SEED), "--rescatter",
+                                     str(RESCATTER), name="background",
                                      env={"WAYLAND_DEBUG": "client"})
         # Each output's hive flies from when it began: here, from the program's start.
         self.outputs = dict.fromkeys((FIRST_OUTPUT, self.second), self.background.started)
@@ -56,9 +62,9 @@ class Fixture:
     def drelk(self, *args, name="drelk", env=None):
         return DrelkProcess(self.session, self.binary, args, env, name)
 
-    def surface_on(self, output):
-        """The wl_surface the background put on the output's layer, once it has."""
-        log = self.background.stderr()
+    def surface_on(self, output, program=None):
+        """The wl_surface the background (or `program`) put on the output's layer, once it has."""
+        log = (program or self.background).stderr()
         for proxy in re.findall(rf'wl_output[@#](\d+)\.name\("{output}"\)', log):
             made = re.search(rf"get_layer_surface\(new id \w+[@#]\d+, wl_surface[@#](\d+), "
                              rf"wl_output[@#]{proxy},", log)
@@ -109,7 +115,7 @@ def same_as_offscreen_hive(f, output):
     result = f.session.run(
         [f.hive_shots, str(SEED), str(described["rect"]["width"]),
          str(described["rect"]["height"]), str(first), str(last), path,
-         *(str(v) for v in ignored)], check=False, timeout=60,
+         *(str(v) for v in ignored), "--rescatter", str(RESCATTER)], check=False, timeout=60,
         env=dict(f.session.env, QT_QPA_PLATFORM="offscreen",
                  QT_SCALE_FACTOR=str(described["scale"])))
     check(result.returncode == 0, f"{output}: no tick {first}..{last} of the offscreen hive "
@@ -179,36 +185,82 @@ def added_output_gets_a_hive(f):
     check(not others, f"{len(others)} commits of other surfaces came before its first picture")
     looks_like_hive(f, output)
     same_as_offscreen_hive(f, output)
+
+
+def output_changed_in_scale_and_size(f):
+    """The second output at scale 1 and the same size, then larger: its hive follows both, and
+    once begun again it flies as a hive made at the new size."""
+    f.session.sway("output", f.second, "resolution", "640x480", "scale", "1")
+    wait_until(lambda: f.session.output(f.second)["scale"] == 1, 5, f"{f.second} at scale 1")
+    time.sleep(0.3)  # a picture at the new scale
+    same_as_offscreen_hive(f, f.second)
+    f.session.sway("output", f.second, "resolution", "1024x768")
+    wait_until(lambda: f.session.output(f.second)["rect"]["width"] == 1024, 5,
+               f"{f.second} at 1024x768")
+    time.sleep(2 * RESCATTER + 0.2)  # every tick compared comes after the flight began again
+    same_as_offscreen_hive(f, f.second)
+
+
+def buffers_painted_once_released(f):
+    """No buffer is attached again before the compositor has released it: painting one that
+    it may still be reading tears the picture."""
+    held, attached, early = set(), 0, []
+    for line in f.background.stderr().splitlines():
+        attach = re.search(r"-> wl_surface[@#]\d+\.attach\(wl_buffer[@#](\d+)", line)
+        if attach:
+            attached += 1
+            if attach.group(1) in held:
+                early.append(line)
+            held.add(attach.group(1))
+        elif re.search(r"wl_buffer[@#]\d+\.(release|destroy)\(", line):
+            held.discard(re.search(r"wl_buffer[@#](\d+)\.", line).group(1))
+    check(attached >= 50 and not early, f"{len(early)} of {attached} attaches came before the "
+                                        f"buffer's release: {early[:3]}")
+
+
+def removed_output_takes_its_surface(f):
+    output = f.session.add_output()
+    surface = wait_until(lambda: f.surface_on(output), 2, f"a surface on {output}")
     unplug = f.session.run(["swaymsg", "output", output, "unplug"], check=False)
-    if unplug.returncode != 0:
-        print(f"      (removal not checkable on this sway: it cannot unplug {output})")
-        return
-    del f.outputs[output]
+    if b"Invalid output subcommand: unplug" in unplug.stdout:
+        raise CaseSkipped(f"this sway cannot unplug {output}")
+    check(unplug.returncode == 0, f"swaymsg output {output} unplug: {unplug.stdout!r}")
     wait_until(lambda: re.search(rf"-> wl_surface[@#]{surface}\.destroy\(",
                                  f.background.stderr()), 1, f"the surface on {output} to go")
     check(f.background.alive(), "the background ended with the output")
 
 
-def saver_ends_at_a_key_or_a_movement(f):
-    """Above the window, on every output, dark; the pointer hidden on it; status 0 and not a
-    word at the first key, and at the first movement of a pointer that was already there."""
-    for stir in (["wtype", "-s", "500", "x"], [f.pointer, "0.5"]):
-        saver = f.drelk("--saver", name="saver", env={"WAYLAND_DEBUG": "client"})
-        for output in f.outputs:
+def saver_ends_when_stirred(f):
+    """Above a full-screen window, on every output or the one named, dark; the pointer hidden
+    on it; status 0 and not a word at the first key, click, or movement of a pointer that was
+    already there, along both axes or one."""
+    f.session.sway(WINDOW, "fullscreen", "enable")
+    wait_until(lambda: f.window_rect(FIRST_OUTPUT) == (0, 0, 800, 600), 5, "full screen")
+    key = ["wtype", "-s", "500", "x"]
+    for stir, only in ((key, f.second), (key, None), ([f.pointer, "0.5"], None),
+                       ([f.pointer, "0.5", "10", "0"], None), ([f.pointer, "0.5", "click"], None)):
+        saver = f.drelk("--saver", *(["--output", only] if only else []), name="saver",
+                        env={"WAYLAND_DEBUG": "client"})
+        for output in [only] if only else f.outputs:
             looks_like_hive(f, output)
-        rect = f.window_rect(FIRST_OUTPUT)
-        window = rect and screen_image.crop(f.session.shot(FIRST_OUTPUT), *rect).data
-        check(window and window.count(b"\0\0\0") * 3 > 0.9 * len(window),
-              f"the window at {rect} is not covered")
+        if only:
+            made = len(re.findall(r"get_layer_surface\(", saver.stderr()))
+            check(made == 1 and f.surface_on(only, saver), f"--output {only}: {made} surfaces")
+        else:
+            rect = f.window_rect(FIRST_OUTPUT)
+            window = rect and screen_image.crop(f.session.shot(FIRST_OUTPUT), *rect).data
+            check(window and window.count(b"\0\0\0") * 3 > 0.9 * len(window),
+                  f"the window at {rect} is not covered")
         f.session.run(stir)
         try:
             status, _ = saver.wait_exit(timeout=2)
         except subprocess.TimeoutExpired:
-            raise AssertionError(f"still running 2 s after {stir[0]}") from None
+            raise AssertionError(f"still running 2 s after {stir}") from None
         said = [line for line in saver.stderr().splitlines() if not _DEBUG_LINE.match(line)]
-        check(status == 0 and not said, f"{stir[0]}: exit status {status}, stderr {said!r}")
-    check(re.search(r"\.enter\(.*\n.*-> wl_pointer[@#]\d+\.set_cursor\(\d+, nil,",
-                    saver.stderr()), "the pointer is not hidden on the saver")
+        check(status == 0 and not said, f"{stir}: exit status {status}, stderr {said!r}")
+        if stir[0] == f.pointer:
+            check(re.search(r"\.enter\(.*\n.*-> wl_pointer[@#]\d+\.set_cursor\(\d+, nil,",
+                            saver.stderr()), "the pointer is not hidden on the saver")
 
 
 def failures_end_in_one_line(f):
@@ -223,28 +275,39 @@ def failures_end_in_one_line(f):
 CASES = [
     ("the background on outputs at scale 1 and 2, beneath a window",
      background_on_each_output_beneath_a_window),
-    ("each output's picture is the offscreen hive's", same_picture_as_offscreen_hive),
+    ("each output's picture is the offscreen hive's, begun again as --rescatter says",
+     same_picture_as_offscreen_hive),
     ("covered by a full-screen window, nothing committed; uncovered, all of it again",
      covered_commits_nothing),
     ("an output added while running gets its own hive within a tick or so",
      added_output_gets_a_hive),
-    ("--saver covers every output above a window and ends at a key or a pointer's movement",
-     saver_ends_at_a_key_or_a_movement),
+    ("an output's new scale and size: its hive follows", output_changed_in_scale_and_size),
+    ("no buffer attached again before the compositor released it",
+     buffers_painted_once_released),
+    ("--saver covers every output (or the one named) above a full-screen window and ends at a "
+     "key, a click or a pointer's movement", saver_ends_when_stirred),
     ("no such output, no layer shell (weston), the compositor gone: one line and status 2",
      failures_end_in_one_line),
+]
+REMOVAL_CASES = [
+    ("an output unplugged while running takes its surface with it; the background goes on",
+     removed_output_takes_its_surface),
 ]
 
 
 def main():
-    if len(sys.argv) != 4 or not all(os.access(path, os.X_OK) for path in sys.argv[1:]):
+    removal = sys.argv[4:] == ["--removal"]
+    if len(sys.argv) != 4 + removal or not all(os.access(path, os.X_OK)
+                                                for path in sys.argv[1:4]):
         print(__doc__.strip().splitlines()[-1].strip(), file=sys.stderr)
         return 2
     unwind_on_signals()
-    binary, hive_shots, pointer = (os.path.abspath(path) for path in sys.argv[1:])
+    binary, hive_shots, pointer = (os.path.abspath(path) for path in sys.argv[1:4])
     config = (f"for_window {WINDOW} floating enable, border none, resize set "
               f"{WINDOW_PLACE[2]} {WINDOW_PLACE[3]}, move position 0 0\n")
     with SwaySession(OUTPUTS, config=config) as session:
-        return run_cases(CASES, Fixture(session, binary, hive_shots, pointer))
+        return run_cases(REMOVAL_CASES if removal else CASES,
+                         Fixture(session, binary, hive_shots, pointer))
 
 
 if __name__ == "__main__":

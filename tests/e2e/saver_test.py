@@ -147,6 +147,32 @@ def spread_over_screen(take_shot, light):
     wait_until(beyond, 3, "a drone beyond the designed window's size")
 
 
+class _CursorImage(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
+                ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+                ("serial", ctypes.c_ulong), ("pixels", ctypes.POINTER(ctypes.c_ulong))]
+
+
+def cursor_shows(session):
+    """Whether the cursor the X server shows now has a pixel that is not transparent."""
+    x11, fixes = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XCloseDisplay.argtypes = x11.XFree.argtypes = [ctypes.c_void_p]
+    fixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    fixes.XFixesGetCursorImage.restype = ctypes.POINTER(_CursorImage)
+    display = x11.XOpenDisplay(session.display.encode())
+    if not display:
+        raise RuntimeError(f"cannot open {session.display}")
+    try:
+        image = fixes.XFixesGetCursorImage(display)
+        size = image.contents.width * image.contents.height
+        shows = any(image.contents.pixels[i] >> 24 for i in range(size))
+        x11.XFree(image)
+        return shows
+    finally:
+        x11.XCloseDisplay(display)
+
+
 def changes(session, window, gap=0.5):
     before = screen_image.grab(session, window)
     time.sleep(gap)
@@ -268,11 +294,11 @@ def root_alone_covers_screen(f):
 
 def saver_covers_all_and_ends_when_stirred(f):
     """--saver: above every window, dark, the pointer hidden; a key ends it with status 0, and
-    so does moving the pointer."""
+    so do a click and moving the pointer, but not the pointer "moved" to where it is."""
     host = HostWindow(f.session, 200, 100)
     try:
         where = client_geometry(f.session, host.id)
-        for stir in (["key", "x"], ["mousemove_relative", "--", "7", "5"]):
+        for stir in (["key", "x"], ["mousemove_relative", "--", "7", "5"], ["click", "1"]):
             program = f.drelk("--saver")
             window = program.wait_window()
             geometry = client_geometry(f.session, window)
@@ -282,8 +308,12 @@ def saver_covers_all_and_ends_when_stirred(f):
             hidden = screen_image.crop(shot, where.x, where.y, where.width, where.height).data
             check(hidden.count(b"\0\0\0") * 3 >= 0.9 * len(hidden),
                   "the xmessage shows through the saver")
+            check(not cursor_shows(f.session), "the pointer shows on the saver")
+            at = f.session.run(["xdotool", "getmouselocation"]).stdout.decode()
+            f.session.run(["xdotool", "mousemove", *re.findall(r"\d+", at)[:2]])
             time.sleep(0.3)  # a few ticks: it must not end by itself
-            check(program.alive(), f"the saver ended unstirred: {program.stderr()!r}")
+            check(program.alive(), f"the saver ended unstirred, or at the pointer put where "
+                                   f"it was: {program.stderr()!r}")
             f.session.run(["xdotool", *stir])
             status, _ = program.wait_exit(timeout=5)
             check(status == 0, f"{stir[0]}: exit status {status}, {program.stderr()!r}")
@@ -300,7 +330,7 @@ def missing_windows_end_in_one_line(f):
 
 def destroyed_window_ends_in_one_line(f):
     """Another program destroying drelk's own window, as `xdotool windowclose` does."""
-    for args in ((), ("--root",)):
+    for args in ((), ("--root",), ("--saver",)):
         program = f.drelk(*args)
         f.session.run(["xdotool", "windowclose", str(program.wait_window())])
         expect_one_line(program, 2, "was destroyed by another program")
@@ -401,7 +431,8 @@ CASES = [
      "its size, end quietly on SIGTERM and in one line when it goes",
      draws_into_another_programs_window),
     ("--root alone covers the screen, beneath other windows", root_alone_covers_screen),
-    ("--saver covers the screen above all windows and ends at a key or the pointer's move",
+    ("--saver covers the screen above all windows, hides the pointer and ends at a key, a "
+     "click or the pointer's move",
      saver_covers_all_and_ends_when_stirred),
     ("a window that does not exist ends in one line", missing_windows_end_in_one_line),
     ("--rescatter spreads the gathered drones again", rescatter_spreads_the_drones_again),

@@ -4,14 +4,16 @@
 // Moves a pointer on a Wayland desktop that has none (a headless compositor), as a user's
 // mouse would: a pointer device made through the compositor's virtual-pointer protocol.
 //
-//   virtual_pointer WAIT_SECONDS
+//   virtual_pointer WAIT_SECONDS [DX DY | click]
 //
 // Makes the pointer, waits WAIT_SECONDS so that the clients get their wl_pointer and the
-// pointer enters their surfaces, then moves it by 10, 10 pixels. Status 0 once the compositor
-// has had the movement, 1 when it cannot be reached or lacks the protocol, 2 on bad input.
+// pointer enters their surfaces, then moves it by DX, DY pixels (10, 10 unless given), or
+// clicks its left button where it is. Status 0 once the compositor has had it, 1 when it
+// cannot be reached or lacks the protocol, 2 on bad input.
 
 #include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
 
+#include <linux/input-event-codes.h>
 #include <wayland-client.h>
 
 #include <chrono>
@@ -50,6 +52,15 @@ std::uint32_t Milliseconds()
     return static_cast<std::uint32_t>(now.tv_sec * 1000 + now.tv_nsec / 1000000);
 }
 
+// A whole number of pixels, all of `text`.
+bool Pixels(const char* text, int& value)
+{
+    char* end = nullptr;
+    const long read = std::strtol(text, &end, 10);
+    value = static_cast<int>(read);
+    return end != text && *end == '\0' && read >= -1000 && read <= 1000;
+}
+
 int Fail(const char* why)
 {
     std::fprintf(stderr, "virtual_pointer: %s\n", why);
@@ -61,9 +72,13 @@ int Fail(const char* why)
 int main(int argc, char** argv)
 {
     char* end = nullptr;
-    const double wait = argc == 2 ? std::strtod(argv[1], &end) : -1;
-    if (argc != 2 || *end != '\0' || !(wait >= 0 && wait <= 60)) {
-        std::fprintf(stderr, "usage: virtual_pointer WAIT_SECONDS (0 to 60)\n");
+    const double wait = argc >= 2 ? std::strtod(argv[1], &end) : -1;
+    const bool click = argc == 3 && std::strcmp(argv[2], "click") == 0;
+    int dx = 10;
+    int dy = 10;
+    const bool move = argc == 2 || (argc == 4 && Pixels(argv[2], dx) && Pixels(argv[3], dy));
+    if (!(click || move) || *end != '\0' || !(wait >= 0 && wait <= 60)) {
+        std::fprintf(stderr, "usage: virtual_pointer WAIT_SECONDS (0 to 60) [DX DY | click]\n");
         return 2;
     }
     wl_display* display = wl_display_connect(nullptr);
@@ -86,9 +101,17 @@ int main(int argc, char** argv)
         return Fail("the compositor refused the pointer");
     }
     std::this_thread::sleep_for(std::chrono::duration<double>(wait));
-    zwlr_virtual_pointer_v1_motion(pointer, Milliseconds(), wl_fixed_from_int(10),
-                                   wl_fixed_from_int(10));
-    zwlr_virtual_pointer_v1_frame(pointer);
+    if (click) {
+        for (const auto state :
+             {WL_POINTER_BUTTON_STATE_PRESSED, WL_POINTER_BUTTON_STATE_RELEASED}) {
+            zwlr_virtual_pointer_v1_button(pointer, Milliseconds(), BTN_LEFT, state);
+            zwlr_virtual_pointer_v1_frame(pointer);
+        }
+    } else {
+        zwlr_virtual_pointer_v1_motion(pointer, Milliseconds(), wl_fixed_from_int(dx),
+                                       wl_fixed_from_int(dy));
+        zwlr_virtual_pointer_v1_frame(pointer);
+    }
     if (wl_display_roundtrip(display) < 0) {
         return Fail("the compositor went away before the movement");
     }

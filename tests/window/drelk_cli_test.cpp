@@ -27,6 +27,26 @@ Outcome RunDrelk(const std::string& args, const std::string& setting = "")
                                     setting + std::string(DRELK_PATH) + " " + args);
 }
 
+// A runtime folder of the test's own: a Wayland socket named in it is nobody's.
+struct PrivateRuntime {
+    PrivateRuntime() { EXPECT_NE(mkdtemp(path.data()), nullptr); }
+    ~PrivateRuntime() { rmdir(path.c_str()); }
+    std::string path = testing::TempDir() + "drelk_runtime_XXXXXX";
+};
+
+// An X display that no server holds now, neither its socket nor its lock, numbered above
+// `after`, which it becomes: a fixed one may be another program's, and drelk would run on it.
+std::string FreeDisplay(int& after)
+{
+    for (;;) {
+        const std::string number = std::to_string(++after);
+        if (access(("/tmp/.X11-unix/X" + number).c_str(), F_OK) != 0 &&
+            access(("/tmp/.X" + number + "-lock").c_str(), F_OK) != 0) {
+            return std::string(":").append(number);
+        }
+    }
+}
+
 } // namespace
 
 TEST(DrelkCommandLine, VersionAndHelpNeedNoDisplayAndWin)
@@ -75,6 +95,12 @@ TEST(DrelkCommandLine, SpeaksGermanWhereTheLocaleSaysSo)
     EXPECT_EQ(RunDrelk("", german).err,
               "drelk: kein Display lässt sich öffnen: xcb: kein X-Display (DISPLAY ist nicht "
               "gesetzt)\n");
+    // The hive for a Wayland desktop's layers, on its own way through the program.
+    const PrivateRuntime runtime;
+    EXPECT_EQ(RunDrelk("--saver",
+                       german + "XDG_RUNTIME_DIR=" + runtime.path + " WAYLAND_DISPLAY=nowhere ")
+                  .err.rfind("drelk: das Wayland-Display 'nowhere' ist nicht erreichbar (", 0),
+              0u);
 }
 
 // --help-all lists exactly what the program takes: each option it lists is accepted (with
@@ -119,11 +145,18 @@ TEST(DrelkCommandLine, RunsWithQtOptions)
 // Qt 6.4 used to abort with a core dump and advise reinstalling the program.
 TEST(DrelkCommandLine, ADisplayThatCannotBeOpenedIsOneLine)
 {
+    int number = 99;
+    const std::string one = FreeDisplay(number);
+    const std::string another = FreeDisplay(number);
+    const PrivateRuntime runtime;
     for (const auto& [setting, args, named] :
-         {std::tuple{"DISPLAY=:99 ", "", "xcb: cannot open the X display ':99'"},
-          {"DISPLAY=:99 ", "-display :98", "xcb: cannot open the X display ':98'"},
+         {std::tuple{"DISPLAY=" + one + " ", std::string(),
+                     "xcb: cannot open the X display '" + one + "'"},
+          {"DISPLAY=" + one + " ", "-display " + another,
+           "xcb: cannot open the X display '" + another + "'"},
           {"", "", "xcb: no X display (DISPLAY is not set)"},
-          {"WAYLAND_DISPLAY=nowhere ", "", "wayland: cannot reach the Wayland display 'nowhere'"},
+          {"XDG_RUNTIME_DIR=" + runtime.path + " WAYLAND_DISPLAY=nowhere ", "",
+           "wayland: cannot reach the Wayland display 'nowhere'"},
           {"QT_QPA_PLATFORM=offscreen ", "-platform nosuch",
            "nosuch: no such platform plugin (there are: "}}) {
         const Outcome run = RunDrelk(args, setting);
@@ -160,11 +193,10 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
     const std::string no_display = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
     // Qt's offscreen display stands for any display that is not X11 (Wayland among them); it
     // wants a runtime folder of the user's own, as a desktop session gives.
-    std::string runtime = testing::TempDir() + "drelk_runtime_XXXXXX";
-    ASSERT_NE(mkdtemp(runtime.data()), nullptr);
+    const PrivateRuntime runtime;
     const std::string offscreen = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "
                                   "XDG_RUNTIME_DIR=" +
-                                  runtime + " ";
+                                  runtime.path + " ";
     for (const Case& c : std::initializer_list<Case>{
              {no_display + drelk + " --window-id hive", 1, "'hive' is not an X window id"},
              {no_display + drelk + " --window-id -5", 1, "'-5' is not"},
@@ -178,6 +210,7 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
               "--rescatter '1e3' is not a whole number of seconds from 0 to 1000000000"},
              {no_display + drelk + " --rescatter autox", 1,
               "--rescatter 'autox' is not a whole number of seconds"},
+             {no_display + drelk + " --rescatter 1000000001", 1, "--rescatter '1000000001' is not"},
              {no_display + drelk + " --seed 1 --seed=2", 1, "--seed is given more than once"},
              // The window given wins over --root, whatever XSCREENSAVER_WINDOW says.
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root --window-id 0x", 1,
@@ -193,5 +226,4 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
         EXPECT_NE(outcome.err.find(c.says), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
     }
-    rmdir(runtime.c_str());
 }
