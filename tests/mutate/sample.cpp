@@ -5,6 +5,10 @@
 #include <vector> // want:
 #define LIMIT (a < 3)
 
+struct Widget {
+    Widget(const Helper& helper, int count);
+};
+
 int Sample(int a, int b, std::vector<int>& v, Widget* widget)
 {
     if (a == b && a < 2) { // want: negate if, == -> !=, && -> ||, < -> <=, 2 -> 3
