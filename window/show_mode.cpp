@@ -118,7 +118,7 @@ std::optional<std::uint32_t> ParseWindowId(const QString& text)
     const QChar* bad = std::find_if(digits.begin(), digits.end(), [hex](QChar c) {
         return !(c.isDigit() || (hex && QStringLiteral("abcdefABCDEF").contains(c)));
     });
-    if (digits.isEmpty() || digits.size() > 17 || bad != digits.end()) {
+    if (digits.isEmpty() || digits.size() > 16 || bad != digits.end()) {
         return std::nullopt;
     }
     const qulonglong id = digits.toULongLong(&ok, hex ? 16 : 10);
