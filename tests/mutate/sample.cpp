@@ -7,6 +7,7 @@
 
 struct Widget {
     Widget(const Helper& helper, int count);
+    virtual int Count() const = 0;
 };
 
 int Sample(int a, int b, std::vector<int>& v, Widget* widget)
