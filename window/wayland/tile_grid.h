@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Drelk developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "window/hive/hive_canvas.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QRegion>
+#include <QSize>
+
+#include <vector>
+
+namespace drelk::window {
+
+// A surface cut into square tiles, in its device-independent pixels, with what has changed
+// in each since it was last painted. The hive's elements are small and few: only the tiles
+// that hold one need a picture of their own, the rest show the background.
+class TileGrid {
+public:
+    // Small enough that a tile's buffer costs little (16 KiB at scale 2), large enough that an
+    // element reaches only a few tiles, each of which draws it again.
+    static constexpr int kTileSize = 32;
+
+    // A grid over `size`, every tile to be painted, wholly damaged. The last column and row
+    // are cut at the surface's edge.
+    void Reset(QSize size);
+    // The tiles `region` reaches are to be painted again, damaged where it reaches them.
+    void MarkDirty(const QRegion& region);
+    // Every tile to be painted again, wholly damaged.
+    void MarkAll();
+    // The tiles to paint again, in no particular order; they are no longer stale.
+    std::vector<int> TakeStale();
+    // What changed in the tile since its last paint, in its own pixels; empty once taken.
+    QRect TakeDamage(int index);
+
+    int Count() const { return static_cast<int>(damage_.size()); }
+    QRect Rect(int index) const;
+
+private:
+    void Damage(int index, const QRect& local);
+
+    QSize size_;
+    int columns_ = 0;
+    int rows_ = 0;
+    std::vector<QRect> damage_; // by tile, in its own pixels; empty while not stale
+    std::vector<int> stale_;
+};
+
+// Paints `tile` of a surface, in its device-independent pixels, whole with `painter`, active on
+// an image of the tile's size at a whole device pixel ratio: the same pixels as a picture of
+// the whole surface has there.
+void PaintTile(QPainter& painter, const QRect& tile, const HiveCanvas::Draw& draw);
+
+// Whether every pixel of `image` (QImage::Format_RGB32) is `background`.
+bool OnlyBackground(const QImage& image, QRgb background);
+
+} // namespace drelk::window
