@@ -160,11 +160,15 @@ void LayerSurface::Refit()
     const qreal ratio = Ratio();
     buffer_ratio_ = ratio;
     buffers_ = {};
-    tiles_.reset();
+    if (tiles_) {
+        tiles_.reset();
+        wp_viewport_set_source(viewport_, wl_fixed_from_int(-1), wl_fixed_from_int(-1),
+                               wl_fixed_from_int(-1), wl_fixed_from_int(-1));
+    }
     if (CanTile(ratio)) {
         wl_surface_set_buffer_scale(surface_, 1);
         wp_viewport_set_destination(viewport_, size_.width(), size_.height());
-        tiles_ = std::make_unique<TileLayer>(connection_, surface_, size_,
+        tiles_ = std::make_unique<TileLayer>(connection_, surface_, viewport_, size_,
                                              static_cast<int>(std::lround(ratio)));
     } else if (fractional_) {
         wl_surface_set_buffer_scale(surface_, 1);

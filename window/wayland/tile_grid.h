@@ -21,7 +21,7 @@ class TileGrid {
 public:
     // Small enough that a tile's buffer costs little (16 KiB at scale 2), large enough that an
     // element reaches only a few tiles, each of which draws it again.
-    static constexpr int kTileSize = 32;
+    static constexpr int kTileSize = 64;
 
     // A grid over `size`, every tile to be painted, wholly damaged. The last column and row
     // are cut at the surface's edge.

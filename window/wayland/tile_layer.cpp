@@ -5,6 +5,8 @@
 
 #include "window/wayland/connection.h"
 
+#include "viewporter-client-protocol.h"
+
 #include <QColor>
 
 #include <wayland-client.h>
@@ -20,8 +22,9 @@ constexpr std::size_t kSpareBuffers = 8;
 
 } // namespace
 
-TileLayer::TileLayer(WaylandConnection& connection, wl_surface* surface, QSize size, int ratio)
-    : connection_(connection), surface_(surface), ratio_(ratio)
+TileLayer::TileLayer(WaylandConnection& connection, wl_surface* surface, wp_viewport* viewport,
+                     QSize size, int ratio)
+    : connection_(connection), surface_(surface), viewport_(viewport), ratio_(ratio)
 {
     grid_.Reset(size);
     shown_.resize(static_cast<std::size_t>(grid_.Count()));
@@ -45,13 +48,19 @@ void TileLayer::Destroy(Tile& tile)
 
 bool TileLayer::SetBackground(QRgb background, QString& why)
 {
-    std::unique_ptr<ShmBuffer> pixel = ShmBuffer::Create(connection_.Shm(), QSize(1, 1), 1, why);
+    // The middle pixel of three by three, all of the colour: a compositor that stretches one
+    // pixel by a transform rounded to its fixed point samples a little beyond it at the far
+    // edges (sway 1.7 with pixman left the last 2 rows of a 480-row output unpainted, showing
+    // its own grey), and one that filters reads the neighbours; either finds the colour there.
+    std::unique_ptr<ShmBuffer> pixel = ShmBuffer::Create(connection_.Shm(), QSize(3, 3), 1, why);
     if (!pixel) {
         return false;
     }
     pixel->Image().fill(QColor::fromRgb(background));
+    wp_viewport_set_source(viewport_, wl_fixed_from_int(1), wl_fixed_from_int(1),
+                           wl_fixed_from_int(1), wl_fixed_from_int(1));
     wl_surface_attach(surface_, pixel->Proxy(), 0, 0);
-    wl_surface_damage_buffer(surface_, 0, 0, 1, 1);
+    wl_surface_damage_buffer(surface_, 0, 0, 3, 3);
     pixel->Attached();
     old_background_ = std::move(background_);
     background_ = std::move(pixel);
@@ -163,7 +172,8 @@ TileLayer::Outcome TileLayer::Paint(const HiveCanvas::Draw& draw, QRgb backgroun
         }
         Tile& tile = was_shown ? *shown_[static_cast<std::size_t>(index)] : Show(index);
         wl_surface_attach(tile.surface, buffer->Proxy(), 0, 0);
-        const QRect damaged = was_shown ? damage : QRect(QPoint(0, 0), rect.size());
+        const QRect damaged = QRect(QPoint(0, 0), rect.size());
+        (void)damage;
         wl_surface_damage_buffer(tile.surface, damaged.x() * ratio_, damaged.y() * ratio_,
                                  damaged.width() * ratio_, damaged.height() * ratio_);
         wl_surface_commit(tile.surface);

@@ -15,6 +15,7 @@
 
 struct wl_subsurface;
 struct wl_surface;
+struct wp_viewport;
 
 namespace drelk::window {
 
@@ -33,7 +34,8 @@ class TileLayer {
 public:
     // Over `surface`, of `size` in device-independent pixels, whose viewport shows its buffer
     // at that size; tiles painted at `ratio` buffer pixels to the surface's pixel.
-    TileLayer(WaylandConnection& connection, wl_surface* surface, QSize size, int ratio);
+    TileLayer(WaylandConnection& connection, wl_surface* surface, wp_viewport* viewport, QSize size,
+              int ratio);
     ~TileLayer();
     TileLayer(const TileLayer&) = delete;
     TileLayer& operator=(const TileLayer&) = delete;
@@ -66,6 +68,7 @@ private:
 
     WaylandConnection& connection_;
     wl_surface* surface_;
+    wp_viewport* viewport_;
     int ratio_;
     TileGrid grid_;
     // The one pixel shown now, and the one before it (kept until it cannot be read).
