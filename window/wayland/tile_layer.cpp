@@ -38,6 +38,9 @@ TileLayer::~TileLayer()
         }
     }
     DropIdle(0);
+    for (auto& tile : hidden_now_) {
+        Destroy(*tile);
+    }
 }
 
 void TileLayer::Destroy(Tile& tile)
@@ -122,7 +125,9 @@ void TileLayer::Hide(int index)
     --shown_count_;
     wl_surface_attach(tile->surface, nullptr, 0, 0);
     wl_surface_commit(tile->surface);
-    idle_.push_back(std::move(tile));
+    // Not moved elsewhere in the same commit: to the compositor that is a move, and sway 1.7
+    // then repaints where it goes but not where it was.
+    hidden_now_.push_back(std::move(tile));
 }
 
 // Only subsurfaces unmapped by an earlier commit of the surface: one unmapped in this tick
@@ -146,6 +151,10 @@ void TileLayer::DropFreeBuffers(std::size_t keep)
 
 TileLayer::Outcome TileLayer::Paint(const HiveCanvas::Draw& draw, QRgb background, QString& why)
 {
+    for (auto& tile : hidden_now_) {
+        idle_.push_back(std::move(tile));
+    }
+    hidden_now_.clear();
     DropIdle(kSpareTiles);
     bool changed = false;
     if (!background_ || background != background_colour_) {

@@ -75,8 +75,9 @@ private:
     std::unique_ptr<ShmBuffer> background_;
     std::unique_ptr<ShmBuffer> old_background_;
     QRgb background_colour_ = 0;
-    std::vector<std::unique_ptr<Tile>> shown_; // by tile of the grid; null where none is
-    std::vector<std::unique_ptr<Tile>> idle_;  // unmapped, to be used again
+    std::vector<std::unique_ptr<Tile>> shown_;      // by tile of the grid; null where none is
+    std::vector<std::unique_ptr<Tile>> idle_;       // unmapped, to be used again
+    std::vector<std::unique_ptr<Tile>> hidden_now_; // unmapped at the coming commit
     std::size_t shown_count_ = 0;
     std::vector<std::unique_ptr<ShmBuffer>> buffers_;
 };
