@@ -4,6 +4,7 @@
 #include "window/wayland/tile_grid.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace drelk::window {
@@ -67,15 +68,41 @@ QRect TileGrid::TakeDamage(int index)
     return std::exchange(damage_[static_cast<std::size_t>(index)], QRect());
 }
 
-void PaintTile(QPainter& painter, const QRect& tile, const HiveCanvas::Draw& draw)
+namespace {
+
+// How far around a tile it is painted: beyond what one level of antialiasing reaches.
+constexpr int kTileMargin = 8;
+
+} // namespace
+
+void TilePainter::Paint(QImage& image, const QRect& tile, const HiveCanvas::Draw& draw)
 {
-    // Each paint starts as a fresh painter would: the painter stays active between paints.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.resetTransform();
-    // Whole device pixels to the surface's pixel: the tile's pixels are the whole picture's,
-    // moved by a whole number of them, and the image's bounds clip what reaches beyond.
-    painter.translate(-tile.topLeft());
-    draw(painter, QRegion(tile));
+    const qreal ratio = image.devicePixelRatio();
+    const int side = static_cast<int>((TileGrid::kTileSize + 2 * kTileMargin) * ratio);
+    if (scratch_.width() != side) {
+        if (painter_.isActive()) {
+            painter_.end();
+        }
+        scratch_ = QImage(side, side, QImage::Format_RGB32);
+        scratch_.setDevicePixelRatio(ratio);
+    }
+    if (!painter_.isActive()) {
+        painter_.begin(&scratch_);
+    }
+    // Each paint starts as a fresh painter would.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.resetTransform();
+    // Whole device pixels to the surface's pixel: the picture is the whole one's, moved by
+    // a whole number of them.
+    const QPoint origin = tile.topLeft() - QPoint(kTileMargin, kTileMargin);
+    painter_.translate(-origin);
+    draw(painter_, QRegion(QRect(origin, QSize(side, side) / ratio)));
+    const auto offset = static_cast<int>(kTileMargin * ratio);
+    const auto skipped = static_cast<std::size_t>(offset) * sizeof(QRgb);
+    const auto row_bytes = static_cast<std::size_t>(image.width()) * sizeof(QRgb);
+    for (int y = 0; y < image.height(); ++y) {
+        std::memcpy(image.scanLine(y), scratch_.constScanLine(y + offset) + skipped, row_bytes);
+    }
 }
 
 bool OnlyBackground(const QImage& image, QRgb background)

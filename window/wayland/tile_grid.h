@@ -48,10 +48,20 @@ private:
     std::vector<int> stale_;
 };
 
-// Paints `tile` of a surface, in its device-independent pixels, whole with `painter`, active on
-// an image of the tile's size at a whole device pixel ratio: the same pixels as a picture of
-// the whole surface has there.
-void PaintTile(QPainter& painter, const QRect& tile, const HiveCanvas::Draw& draw);
+// Paints tiles of a surface whole, each the same pixels as a picture of the whole surface has
+// there. Qt's antialiasing of a shape cut by the image's edge differs by a level or so from
+// the same shape drawn whole (Qt 6.4: the queen's outline across a tile's edge), so each tile
+// is painted in the middle of a larger picture, and only its own pixels copied out.
+class TilePainter {
+public:
+    // Paints `tile`, in the surface's device-independent pixels, into `image`: the tile's size
+    // at the image's device pixel ratio, a whole number, in QImage::Format_RGB32.
+    void Paint(QImage& image, const QRect& tile, const HiveCanvas::Draw& draw);
+
+private:
+    QImage scratch_;
+    QPainter painter_; // kept active: beginning to paint costs more than a tile's drawing
+};
 
 // Whether every pixel of `image` (QImage::Format_RGB32) is `background`.
 bool OnlyBackground(const QImage& image, QRgb background);

@@ -170,7 +170,7 @@ TileLayer::Outcome TileLayer::Paint(const HiveCanvas::Draw& draw, QRgb backgroun
         if (!buffer) {
             return Outcome::Failed;
         }
-        PaintTile(buffer->Painter(), rect, draw);
+        painter_.Paint(buffer->Image(), rect, draw);
         const bool was_shown = shown_[static_cast<std::size_t>(index)] != nullptr;
         if (OnlyBackground(buffer->Image(), background)) {
             if (was_shown) {

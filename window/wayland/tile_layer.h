@@ -71,6 +71,7 @@ private:
     wp_viewport* viewport_;
     int ratio_;
     TileGrid grid_;
+    TilePainter painter_;
     // The one pixel shown now, and the one before it (kept until it cannot be read).
     std::unique_ptr<ShmBuffer> background_;
     std::unique_ptr<ShmBuffer> old_background_;
