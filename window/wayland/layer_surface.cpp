@@ -275,7 +275,10 @@ bool LayerSurface::Paint(QWidget& hive, const QRegion& dirty, const Draw& draw)
 
 bool LayerSurface::PaintTiles(QRgb background, const QRegion& dirty, const Draw& draw)
 {
-    tiles_->MarkDirty(dirty);
+    // The tick's damage in few rectangles, as a whole buffer's would be: each tile damages
+    // its pieces of them, which the compositor joins again (sway 1.7 repaints the bounding box
+    // of all once they are more than 20).
+    tiles_->MarkDirty(BoxedRegion({dirty.begin(), dirty.end()}));
     // Unshown, the tiles wait: those that change meanwhile are painted when it shows again.
     if (frame_) {
         return true;

@@ -14,7 +14,8 @@ void TileGrid::Reset(QSize size)
     size_ = size;
     columns_ = (size.width() + kTileSize - 1) / kTileSize;
     rows_ = (size.height() + kTileSize - 1) / kTileSize;
-    damage_.assign(static_cast<std::size_t>(columns_ * rows_), QRect());
+    damage_.assign(static_cast<std::size_t>(columns_ * rows_), QRegion());
+    stale_flags_.assign(damage_.size(), false);
     stale_.clear();
     MarkAll();
 }
@@ -28,11 +29,11 @@ QRect TileGrid::Rect(int index) const
 
 void TileGrid::Damage(int index, const QRect& local)
 {
-    QRect& damage = damage_[static_cast<std::size_t>(index)];
-    if (damage.isEmpty()) {
+    if (!Stale(index)) {
+        stale_flags_[static_cast<std::size_t>(index)] = true;
         stale_.push_back(index);
     }
-    damage |= local;
+    damage_[static_cast<std::size_t>(index)] += local;
 }
 
 void TileGrid::MarkDirty(const QRegion& region)
@@ -63,9 +64,10 @@ void TileGrid::MarkAll()
 
 std::vector<int> TileGrid::TakeStale() { return std::exchange(stale_, {}); }
 
-QRect TileGrid::TakeDamage(int index)
+QRegion TileGrid::TakeDamage(int index)
 {
-    return std::exchange(damage_[static_cast<std::size_t>(index)], QRect());
+    stale_flags_[static_cast<std::size_t>(index)] = false;
+    return std::exchange(damage_[static_cast<std::size_t>(index)], QRegion());
 }
 
 namespace {

@@ -33,18 +33,22 @@ public:
     // The tiles to paint again, in no particular order; they are no longer stale.
     std::vector<int> TakeStale();
     // What changed in the tile since its last paint, in its own pixels; empty once taken.
-    QRect TakeDamage(int index);
+    QRegion TakeDamage(int index);
 
     int Count() const { return static_cast<int>(damage_.size()); }
     QRect Rect(int index) const;
 
 private:
     void Damage(int index, const QRect& local);
+    bool Stale(int index) const { return stale_flags_[static_cast<std::size_t>(index)]; }
 
     QSize size_;
     int columns_ = 0;
     int rows_ = 0;
-    std::vector<QRect> damage_; // by tile, in its own pixels; empty while not stale
+    // By tile, in its own pixels: the pieces of the rectangles that reached it, which the
+    // compositor joins again into those rectangles.
+    std::vector<QRegion> damage_;
+    std::vector<bool> stale_flags_;
     std::vector<int> stale_;
 };
 

@@ -51,19 +51,23 @@ void TileLayer::Destroy(Tile& tile)
 
 bool TileLayer::SetBackground(QRgb background, QString& why)
 {
-    // The middle pixel of three by three, all of the colour: a compositor that stretches one
-    // pixel by a transform rounded to its fixed point samples a little beyond it at the far
-    // edges (sway 1.7 with pixman left the last 2 rows of a 480-row output unpainted, showing
-    // its own grey), and one that filters reads the neighbours; either finds the colour there.
-    std::unique_ptr<ShmBuffer> pixel = ShmBuffer::Create(connection_.Shm(), QSize(3, 3), 1, why);
+    // The middle of a small picture all of the colour, a pixel in from each edge: a compositor
+    // that stretches a picture by a transform rounded to its fixed point samples a little
+    // beyond it at the far edges (sway 1.7 with pixman left the last 2 rows of a 480-row
+    // output unpainted, showing its own grey, when the picture was one pixel), and one that
+    // filters reads the neighbours; either finds the colour there. Of 16 pixels square, sway
+    // 1.7's pixman stretches it at half the cost of one pixel or three.
+    constexpr int kSide = 16;
+    std::unique_ptr<ShmBuffer> pixel =
+        ShmBuffer::Create(connection_.Shm(), QSize(kSide, kSide), 1, why);
     if (!pixel) {
         return false;
     }
     pixel->Image().fill(QColor::fromRgb(background));
     wp_viewport_set_source(viewport_, wl_fixed_from_int(1), wl_fixed_from_int(1),
-                           wl_fixed_from_int(1), wl_fixed_from_int(1));
+                           wl_fixed_from_int(kSide - 2), wl_fixed_from_int(kSide - 2));
     wl_surface_attach(surface_, pixel->Proxy(), 0, 0);
-    wl_surface_damage_buffer(surface_, 0, 0, 3, 3);
+    wl_surface_damage_buffer(surface_, 0, 0, kSide, kSide);
     pixel->Attached();
     old_background_ = std::move(background_);
     background_ = std::move(pixel);
@@ -164,7 +168,7 @@ TileLayer::Outcome TileLayer::Paint(const HiveCanvas::Draw& draw, QRgb backgroun
         changed = true;
     }
     for (const int index : grid_.TakeStale()) {
-        const QRect damage = grid_.TakeDamage(index);
+        const QRegion damage = grid_.TakeDamage(index);
         const QRect rect = grid_.Rect(index);
         ShmBuffer* buffer = FreeBuffer(rect.size() * ratio_, why);
         if (!buffer) {
@@ -181,10 +185,12 @@ TileLayer::Outcome TileLayer::Paint(const HiveCanvas::Draw& draw, QRgb backgroun
         }
         Tile& tile = was_shown ? *shown_[static_cast<std::size_t>(index)] : Show(index);
         wl_surface_attach(tile.surface, buffer->Proxy(), 0, 0);
-        const QRect damaged = QRect(QPoint(0, 0), rect.size());
-        (void)damage;
-        wl_surface_damage_buffer(tile.surface, damaged.x() * ratio_, damaged.y() * ratio_,
-                                 damaged.width() * ratio_, damaged.height() * ratio_);
+        // Newly shown, all of it is new; the compositor damages it whole anyway.
+        for (const QRect& damaged :
+             was_shown ? damage : QRegion(QRect(QPoint(0, 0), rect.size()))) {
+            wl_surface_damage_buffer(tile.surface, damaged.x() * ratio_, damaged.y() * ratio_,
+                                     damaged.width() * ratio_, damaged.height() * ratio_);
+        }
         wl_surface_commit(tile.surface);
         buffer->Attached();
         changed = true;
