@@ -26,7 +26,7 @@ namespace {
 
 constexpr char kNamespace[] = "drelk";
 
-// A background the compositor can stretch from one pixel.
+// A background the compositor can stretch from a few pixels.
 bool OneColour(const QBrush& brush)
 {
     return brush.style() == Qt::SolidPattern && brush.color().alpha() == 255;
@@ -62,7 +62,7 @@ LayerSurface::LayerSurface(WaylandConnection& connection, const WaylandOutput& o
         wl_surface_set_input_region(surface_, none);
         wl_region_destroy(none);
     }
-    // Through a viewport the background's one pixel covers the surface; where the compositor
+    // Through a viewport the background's few pixels cover the surface; where the compositor
     // says a fractional scale, buffers are made at it and shown at the surface's size.
     if (connection_.Viewporter()) {
         viewport_ = wp_viewporter_get_viewport(connection_.Viewporter(), surface_);

@@ -19,8 +19,9 @@ namespace drelk::window {
 // that hold one need a picture of their own, the rest show the background.
 class TileGrid {
 public:
-    // Small enough that a tile's buffer costs little (16 KiB at scale 2), large enough that an
-    // element reaches only a few tiles, each of which draws it again.
+    // Small enough that a tile's buffer costs little (64 KiB at scale 2), large enough that an
+    // element reaches only a few tiles, each of which draws it again, and each of which is a
+    // piece of the tick's damage.
     static constexpr int kTileSize = 64;
 
     // A grid over `size`, every tile to be painted, wholly damaged. The last column and row

@@ -22,8 +22,8 @@ namespace drelk::window {
 class WaylandConnection;
 
 // A layer surface's picture in memory that follows what is drawn, not the screen: the
-// surface itself shows one pixel of the background's colour, which the compositor stretches
-// over it through its viewport, and each tile of the surface that holds an element is a
+// surface itself shows a few pixels of the background's colour, which the compositor
+// stretches over it through its viewport, and each tile of the surface that holds an element is a
 // subsurface above it with a small buffer of its own. A tile is painted whole, background and
 // every element that reaches it, and is opaque: no subsurface blends with another, and each
 // pixel is the whole picture's. The subsurfaces are synchronized, so that a tick's tiles all
