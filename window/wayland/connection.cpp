@@ -171,7 +171,19 @@ bool WaylandConnection::ReadEvents()
         }
     }
     if (wl_display_flush(display_) < 0 && errno != EAGAIN) {
-        wl_display_cancel_read(display_);
+        // The compositor is gone, but a failed flush does not tell libwayland (checked on
+        // 1.21): the requests made on the way out (every surface and tile destroyed) would
+        // still be written, and the first that finds the buffer full is reported on standard
+        // error. Reading the socket to its end marks the display failed, after which nothing
+        // more is sent. Each read takes what the socket holds without waiting.
+        wl_display_read_events(display_);
+        for (int read = 0; read < 16 && wl_display_get_error(display_) == 0; ++read) {
+            if (wl_display_prepare_read(display_) != 0) {
+                wl_display_dispatch_pending(display_);
+            } else {
+                wl_display_read_events(display_);
+            }
+        }
         return false;
     }
     pollfd socket = {.fd = wl_display_get_fd(display_), .events = POLLIN, .revents = 0};
