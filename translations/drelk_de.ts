@@ -126,15 +126,15 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Versionsinformation an.</translation>
     </message>
 </context>
 <context>

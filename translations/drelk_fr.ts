@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations de version.</translation>
     </message>
 </context>
 <context>

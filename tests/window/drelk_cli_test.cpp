@@ -60,9 +60,9 @@ TEST(DrelkCommandLine, VersionAndHelpNeedNoDisplayAndWin)
     }
 }
 
-// In the language the locale names: LANG alone will do, the C library's locale for it or
-// not. drelk's own words, Qt's (from Qt's catalogue), and those for a display that Qt
-// could not open, told while Qt was still starting.
+// In the language the locale names: LANG alone will do (scripts/install-deps generates the
+// locale, as a German user's system has it). drelk's own words, Qt's (from Qt's catalogue),
+// and those for a display that Qt could not open, told while Qt was still starting.
 TEST(DrelkCommandLine, SpeaksGermanWhereTheLocaleSaysSo)
 {
     const std::string german = "LANG=de_DE.UTF-8 ";
