@@ -13,6 +13,7 @@ or the compositor goes.
 
 import os
 import re
+import shlex
 import subprocess
 import sys
 import time
@@ -220,6 +221,60 @@ def failures_end_in_one_line(f):
     expect_one_line(f.background, 2, "the Wayland compositor has gone")
 
 
+def readme_idle_line_locks_on_time_while_the_saver_shows(f):
+    """The README's swayidle line, run as it is but with its timeouts cut a hundredfold and a
+    stand-in locker: the lock comes on time while the saver shows, and after a key ends the
+    saver no new one follows at once (swayidle -w did both wrong). The manual has the line."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    texts = {}
+    for name in ("README.md", "docs/manual.md"):
+        with open(os.path.join(here, "..", "..", name)) as file:
+            texts[name] = [line.strip() for line in file if "'drelk --saver'" in line]
+    check(len(texts["README.md"]) == 1 and texts["README.md"] == texts["docs/manual.md"],
+          f"not one swayidle line for the saver, the same in README and manual: {texts}")
+    words = shlex.split(texts["README.md"][0])
+    check(words[0] == "swayidle", f"the README's line runs {words[0]}, not swayidle")
+    timeouts = [at + 1 for at, word in enumerate(words[:-1]) if word == "timeout"]
+    for at in timeouts:
+        words[at] = str(int(words[at]) // 100)
+    saver_after, lock_after = (int(words[at]) for at in timeouts)
+    # drelk and swaylock as the line names them, first on PATH: each notes when it began and
+    # ended, the first starting the real drelk.
+    stand_ins, record = f.session.path("idle-bin"), f.session.path("idle.log")
+    os.mkdir(stand_ins, 0o755)
+    open(record, "w").close()
+    os.chmod(record, 0o666)
+    for name, body in (("drelk", f'{f.binary} "$@"\n'), ("swaylock", "")):
+        with open(os.path.join(stand_ins, name), "w") as file:
+            file.write(f'#!/bin/sh\necho "{name} $(date +%s.%N)" >>{record}\n{body}'
+                       f'echo "{name}-end $(date +%s.%N)" >>{record}\n')
+        os.chmod(os.path.join(stand_ins, name), 0o755)
+    def ran():
+        """When each began and ended, the last time it did."""
+        with open(record) as file:
+            return {name: float(at) for name, at in map(str.split, file)}
+    started = time.time()
+    idle = f.session.spawn(words, log="swayidle.log", env=dict(
+        f.session.env, PATH=f"{stand_ins}:{os.environ['PATH']}"))
+    try:
+        saver = wait_until(lambda: ran().get("drelk"), saver_after + 5, "the saver to start")
+        looks_like_hive(f, FIRST_OUTPUT)
+        try:
+            locked = wait_until(lambda: ran().get("swaylock"), lock_after + 5, "the locker")
+        except TimeoutError:
+            raise AssertionError(f"no lock {lock_after + 5} s after swayidle started, the "
+                                 f"saver showing: {f.session.log('swayidle.log')}") from None
+        check("drelk-end" not in ran(), f"the saver ended before the lock: {ran()}")
+        check(locked - started < lock_after + 2.5, f"the lock came {locked - started:.1f} s "
+                                                   f"after swayidle started, not {lock_after}")
+        f.session.run(["wtype", "-s", "500", "x"])
+        ended = wait_until(lambda: ran().get("drelk-end"), 2, "the saver to end at a key")
+        time.sleep(saver_after / 2)
+        check(ran()["drelk"] == saver, f"a new saver {ran()['drelk'] - ended:.1f} s after the "
+                                       f"key that ended the first")
+    finally:
+        idle.terminate()
+
 CASES = [
     ("the background on outputs at scale 1 and 2, beneath a window",
      background_on_each_output_beneath_a_window),
@@ -230,6 +285,8 @@ CASES = [
      added_output_gets_a_hive),
     ("--saver covers every output above a window and ends at a key or a pointer's movement",
      saver_ends_at_a_key_or_a_movement),
+    ("the README's swayidle line locks on time while the saver shows",
+     readme_idle_line_locks_on_time_while_the_saver_shows),
     ("no such output, no layer shell (weston), the compositor gone: one line and status 2",
      failures_end_in_one_line),
 ]
