@@ -83,24 +83,22 @@ float DrawFileRandom::NextRandom()
         const std::string total = DrawsTaken(ticks_, rescatters);
         if (rescatters == 0) {
             Reject(name_, line_number_,
-                   Filled(count == 1 ? Translated("DrawFile",
-                                                  "the draws ran out after 1 value; the flight "
-                                                  "takes %1 (%2 for the scatter, then one a tick)")
-                                     : Translated("DrawFile",
-                                                  "the draws ran out after %3 values; the flight "
-                                                  "takes %1 (%2 for the scatter, then one a tick)"),
-                          {total, std::to_string(kScatterDraws), std::to_string(count)}));
+                   Filled(TranslatedCount("DrawFile",
+                                          "the draws ran out after %n values; the flight takes "
+                                          "%1 (%2 for the scatter, then one a tick)",
+                                          "the draws ran out after %n value; the flight takes "
+                                          "%1 (%2 for the scatter, then one a tick)",
+                                          count),
+                          {total, std::to_string(kScatterDraws)}));
         }
         Reject(name_, line_number_,
-               Filled(count == 1
-                          ? Translated("DrawFile",
-                                       "the draws ran out after 1 value; the flight takes %1 (%2 "
-                                       "for each of its %4 scatters, then one a tick)")
-                          : Translated("DrawFile",
-                                       "the draws ran out after %3 values; the flight takes %1 (%2 "
-                                       "for each of its %4 scatters, then one a tick)"),
-                      {total, std::to_string(kScatterDraws), std::to_string(count),
-                       std::to_string(rescatters + 1)}));
+               Filled(TranslatedCount("DrawFile",
+                                      "the draws ran out after %n values; the flight takes %1 "
+                                      "(%2 for each of its %3 scatters, then one a tick)",
+                                      "the draws ran out after %n value; the flight takes %1 "
+                                      "(%2 for each of its %3 scatters, then one a tick)",
+                                      count),
+                      {total, std::to_string(kScatterDraws), std::to_string(rescatters + 1)}));
     }
     return ParseDraw(line_, name_, line_number_);
 }

@@ -64,21 +64,21 @@
         <source>the draws could not be read: %1</source>
         <translation>die Zufallszahlen lassen sich nicht lesen: %1</translation>
     </message>
-    <message>
-        <source>the draws ran out after 1 value; the flight takes %1 (%2 for the scatter, then one a tick)</source>
-        <translation>die Zufallszahlen gingen nach 1 Wert aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</translation>
+    <message numerus="yes">
+        <source>the draws ran out after %n values; the flight takes %1 (%2 for the scatter, then one a tick)</source>
+        <comment>the draws ran out after %n value; the flight takes %1 (%2 for the scatter, then one a tick)</comment>
+        <translation>
+            <numerusform>die Zufallszahlen gingen nach %n Wert aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</numerusform>
+            <numerusform>die Zufallszahlen gingen nach %n Werten aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>the draws ran out after %3 values; the flight takes %1 (%2 for the scatter, then one a tick)</source>
-        <translation>die Zufallszahlen gingen nach %3 Werten aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</translation>
-    </message>
-    <message>
-        <source>the draws ran out after 1 value; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
-        <translation>die Zufallszahlen gingen nach 1 Wert aus; der Flug braucht %1 (%2 für jede seiner %4 Startverteilungen, dann eine je Takt)</translation>
-    </message>
-    <message>
-        <source>the draws ran out after %3 values; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
-        <translation>die Zufallszahlen gingen nach %3 Werten aus; der Flug braucht %1 (%2 für jede seiner %4 Startverteilungen, dann eine je Takt)</translation>
+    <message numerus="yes">
+        <source>the draws ran out after %n values; the flight takes %1 (%2 for each of its %3 scatters, then one a tick)</source>
+        <comment>the draws ran out after %n value; the flight takes %1 (%2 for each of its %3 scatters, then one a tick)</comment>
+        <translation>
+            <numerusform>die Zufallszahlen gingen nach %n Wert aus; der Flug braucht %1 (%2 für jede seiner %3 Startverteilungen, dann eine je Takt)</numerusform>
+            <numerusform>die Zufallszahlen gingen nach %n Werten aus; der Flug braucht %1 (%2 für jede seiner %3 Startverteilungen, dann eine je Takt)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -113,6 +113,14 @@
     <message>
         <source>there are: %1</source>
         <translation>vorhanden: %1</translation>
+    </message>
+    <message>
+        <source>%1; for the X display %2, add -platform xcb</source>
+        <translation>%1; für das X-Display %2 -platform xcb angeben</translation>
+    </message>
+    <message>
+        <source>this Wayland compositor offers no layer shell (zwlr_layer_shell_v1) to cover its screen; the window (drelk without --root or --saver) works here</source>
+        <translation>dieser Wayland-Compositor bietet keine Layer-Shell (zwlr_layer_shell_v1), um seinen Bildschirm zu bedecken; das Fenster (drelk ohne --root und --saver) funktioniert hier</translation>
     </message>
 </context>
 <context>
@@ -259,7 +267,7 @@
     </message>
     <message>
         <source>--output takes an output&apos;s name, with --root or --saver</source>
-        <translation>--output nimmt den Namen eines Ausgangs, mit --root oder --saver</translation>
+        <translation>--output nennt einen Ausgang und geht nur zusammen mit --root oder --saver</translation>
     </message>
     <message>
         <source>--window-id %1 is not an X window id (0x... or decimal)</source>
@@ -272,6 +280,10 @@
     <message>
         <source>--output names an output of a Wayland desktop; on X11 the hive covers every screen</source>
         <translation>--output nennt einen Ausgang eines Wayland-Desktops; unter X11 bedeckt der Bienenstock jeden Bildschirm</translation>
+    </message>
+    <message>
+        <source>%1 needs an X11 display or a Wayland desktop, and this one is %2</source>
+        <translation>%1 braucht ein X11-Display oder einen Wayland-Desktop, dieses ist aber %2</translation>
     </message>
 </context>
 <context>
@@ -290,11 +302,11 @@
     </message>
     <message>
         <source>%1: %2 is not a size of the form WIDTHxHEIGHT</source>
-        <translation>%1: %2 ist keine Größe der Form WIDTHxHEIGHT</translation>
+        <translation>%1: %2 ist keine Größe der Form BREITExHÖHE</translation>
     </message>
     <message>
         <source>%1: %2 is not a size of the form WIDTHxHEIGHT in whole twips</source>
-        <translation>%1: %2 ist keine Größe der Form WIDTHxHEIGHT in ganzen Twips</translation>
+        <translation>%1: %2 ist keine Größe der Form BREITExHÖHE in ganzen Twips</translation>
     </message>
     <message>
         <source>%1: window side %2 must be from 1 to %3 twips</source>
@@ -302,7 +314,7 @@
     </message>
     <message>
         <source>%1: %2 is not of the form TICK:WIDTHxHEIGHT</source>
-        <translation>%1: %2 hat nicht die Form TICK:WIDTHxHEIGHT</translation>
+        <translation>%1: %2 hat nicht die Form TAKT:BREITExHÖHE</translation>
     </message>
     <message>
         <source>--every: &apos;0&apos; is too small (at least 1)</source>
@@ -367,7 +379,7 @@ every row computed until then whole and dies of the signal (a shell shows
 128+S: 130, 143, 129).
 </source>
         <translation>Aufruf: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                  [--rescatter SECONDS] [--seed S | --draws FILE]
+                  [--rescatter SEKUNDEN] [--seed S | --draws DATEI]
 Lässt den Flug von Drelk ohne Fenster laufen und gibt seinen Zustand als CSV
 aus: die Startverteilung (Takt 0), dann jeden K-ten von N Bewegungstakten und
 immer den letzten Takt.
@@ -375,15 +387,15 @@ immer den letzten Takt.
   --window WxH      die Außenmaße des Fensters in Twips (Vorgabe 9105x6930)
   --resize T:WxH    ab Takt T sind die Außenmaße WxH (wiederholbar)
   --every K         jeden K-ten Takt ausgeben (Vorgabe 1)
-  --rescatter SECONDS
+  --rescatter SEKUNDEN
                     den Flug neu beginnen, wie drelk --rescatter es tut: die
                     Königin zurück an ihrem Start und die Drohnen neu verteilt,
-                    anstelle der Takte 10 x SECONDS, 20 x SECONDS, ...;
+                    anstelle der Takte 10 x SEKUNDEN, 20 x SEKUNDEN, ...;
                     0, die Vorgabe, heißt nie
   --seed S          den Zufallsgenerator mit S statt mit der Uhr starten; ein
                     Lauf mit Startwert von der Uhr nennt diesen auf der
                     Standardfehlerausgabe
-  --draws FILE      die Zufallszahlen aus FILE lesen (&apos;-&apos;: Standardeingabe),
+  --draws DATEI     die Zufallszahlen aus DATEI lesen (&apos;-&apos;: Standardeingabe),
                     eine Zahl je Zeile, jede 0 &lt;= r &lt; 1 als float
   -h, --help        diese Hilfe ausgeben und beenden
   -v, --version     die Version ausgeben und beenden
@@ -474,7 +486,7 @@ dann durch das Signal selbst (eine Shell zeigt 128+S: 130, 143, 129).
     </message>
     <message>
         <source>Every &lt;SECONDS&gt; the flight begins again: the queen back at her start, the drones scattered anew. 0 is never, the default in a window; with --root, --saver and --window-id the default is %1.</source>
-        <translation>Alle &lt;SECONDS&gt; Sekunden beginnt der Flug neu: die Königin zurück an ihrem Start, die Drohnen neu verteilt. 0 heißt nie, die Vorgabe im Fenster; mit --root, --saver und --window-id ist die Vorgabe %1.</translation>
+        <translation>Alle &lt;SEKUNDEN&gt; beginnt der Flug neu: die Königin zurück an ihrem Start, die Drohnen neu verteilt. 0 heißt nie, die Vorgabe im Fenster; mit --root, --saver und --window-id ist die Vorgabe %1.</translation>
     </message>
     <message>
         <source>A small desktop animation. In a window titled &quot;The Drelk&quot; a filled circle, the
@@ -489,20 +501,20 @@ stopped with SIGTERM, of which it dies at once (a shell shows status 143).
 Exit status: 0 closed or quit, or --saver ended by the user; 1 a bad command
 line or no display; 2 nothing to draw into (--root, --saver, --window-id), or it
 went away; 3 a broken rule of the flight.</source>
-        <translation>Eine kleine Desktop-Animation. In einem Fenster mit dem Titel &quot;The Drelk&quot; fliegt
+        <translation>Eine kleine Desktop-Animation. In einem Fenster mit dem Titel „The Drelk“ fliegt
 ein gefüllter Kreis, die Königin, einen unsteten Kurs und kehrt nahe den Rändern
 des Fensters um, während zehn dicke Linien, ihre Drohnen, sie verfolgen. Das
 Schließen des Fensters beendet das Programm. Es nimmt keine Argumente, liest
 keine Dateien und speichert keine Einstellungen.
 
-Tasten: F11 schaltet das Vollbild ein und aus, Escape verlässt das Vollbild, die
+Tasten: F11 schaltet das Vollbild ein und aus, Esc verlässt das Vollbild, die
 Leertaste hält an und setzt fort, Strg+Q beendet. Als Bildschirmschoner (--root,
---saver, --window-id) wird es mit SIGTERM beendet, an dem es sofort stirbt (eine
-Shell zeigt Status 143).
+--saver, --window-id) beendet es ein SIGTERM sofort (eine Shell zeigt dann
+Status 143).
 
 Exit-Status: 0 geschlossen oder beendet (auch --saver durch den Benutzer);
-1 fehlerhafte Befehlszeile oder kein Display; 2 nichts zum Hineinzeichnen
-(--root, --saver, --window-id), oder es ist verschwunden; 3 eine Regel des Flugs
+1 fehlerhafte Befehlszeile oder kein Display; 2 kein Ziel zum Zeichnen (--root,
+--saver, --window-id), oder das Ziel ist verschwunden; 3 eine Regel des Flugs
 wurde verletzt.</translation>
     </message>
     <message>
@@ -520,6 +532,14 @@ wurde verletzt.</translation>
     <message>
         <source>--rescatter %1 is not a whole number of seconds from 0 to %2</source>
         <translation>--rescatter %1 ist keine ganze Zahl von Sekunden zwischen 0 und %2</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SEKUNDEN</translation>
+    </message>
+    <message>
+        <source>%1 (see drelk --help)</source>
+        <translation>%1 (siehe drelk --help)</translation>
     </message>
 </context>
 <context>

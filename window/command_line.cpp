@@ -116,7 +116,7 @@ void AddProgramOptions(QCommandLineParser& parser)
              "scattered anew. 0 is never, the default in a window; with --root, --saver and "
              "--window-id the default is %1.")
              .arg(kLeftOnRescatterSeconds),
-         QStringLiteral("SECONDS")});
+         QCoreApplication::translate("drelk::window::CommandLine", "SECONDS")});
     AddShowModeOptions(parser);
 }
 
@@ -203,8 +203,21 @@ QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
     if (!text.isEmpty() && speaking.language() != QLocale::German) {
         text[0] = text[0].toLower();
     }
-    return QCoreApplication::translate("drelk::window::CommandLine", "%1 (see drelk --help-all)")
-        .arg(text);
+    // A value can be missing only after the last argument. The help that lists its option
+    // is the one pointed to: --help for the program's own, --help-all for Qt's.
+    QString last = arguments.value(arguments.size() - 1);
+    while (last.startsWith(QLatin1Char('-'))) {
+        last.remove(0, 1);
+    }
+    const bool qt_option =
+        std::any_of(std::begin(kQtOptions), std::end(kQtOptions),
+                    [&](const QtOption& qt) { return last == QLatin1String(qt.name); });
+    return qt_option
+               ? QCoreApplication::translate("drelk::window::CommandLine",
+                                             "%1 (see drelk --help-all)")
+                     .arg(text)
+               : QCoreApplication::translate("drelk::window::CommandLine", "%1 (see drelk --help)")
+                     .arg(text);
 }
 
 QString HelpText(bool show_qt_options)

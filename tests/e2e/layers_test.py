@@ -5,8 +5,8 @@
 background on outputs at scale 1 and 2 beneath a window, pixel for pixel the offscreen hive's
 picture, nothing committed while a full-screen window covers it and all of it right after, an
 output added while it runs, --saver above a window ending at a key and at a pointer's
-movement, and one line and status 2 where there is no layer shell (weston), no such output,
-or the compositor goes.
+movement, the README's swayidle line locking on time while the saver shows, and one line and
+status 2 where there is no layer shell (weston), no such output, or the compositor goes.
 
     layers_test.py DRELK_BINARY HIVE_SHOTS VIRTUAL_POINTER
 """
@@ -215,8 +215,10 @@ def saver_ends_at_a_key_or_a_movement(f):
 def failures_end_in_one_line(f):
     expect_one_line(f.drelk("--root", "--output", "NOWHERE"), 2, "no output named 'NOWHERE'")
     with WestonSession() as weston:
-        program = DrelkProcess(weston, f.binary, ["--root"])
-        expect_one_line(program, 2, "offers no layer shell (zwlr_layer_shell_v1)")
+        for option, purpose in (("--root", "put the hive on its desktop"),
+                                ("--saver", "cover its screen")):
+            program = DrelkProcess(weston, f.binary, [option])
+            expect_one_line(program, 2, f"offers no layer shell (zwlr_layer_shell_v1) to {purpose}")
     f.session.compositor.kill()
     expect_one_line(f.background, 2, "the Wayland compositor has gone")
 
