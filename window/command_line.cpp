@@ -205,7 +205,7 @@ QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
     }
     // A value can be missing only after the last argument. The help that lists its option
     // is the one pointed to: --help for the program's own, --help-all for Qt's.
-    QString last = arguments.value(arguments.size() - 1);
+    QString last = arguments.value(arguments.size() - 1).section(QLatin1Char('='), 0, 0);
     while (last.startsWith(QLatin1Char('-'))) {
         last.remove(0, 1);
     }

@@ -7,7 +7,7 @@
 
 namespace drelk::window {
 
-// Names the program to Qt: application name "Drelk", version text the project's (1.0.0) and its maker.
+// Names the program to Qt: application name "Drelk", the project's version and its maker.
 // Safe before any application object exists.
 void DescribeProgram();
 
