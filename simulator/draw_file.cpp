@@ -81,37 +81,35 @@ float DrawFileRandom::NextRandom()
         const std::uint64_t count = line_number_ - 1;
         if (rescatter_seconds_ == kRescatterAuto) {
             // How many times it begins again depends on the draws themselves.
-            Reject(
-                name_, line_number_,
-                Filled(count == 1
-                           ? Translated("DrawFile", "the draws ran out after 1 value; the flight "
-                                                    "takes %1 for each scatter, then one a tick")
-                           : Translated("DrawFile", "the draws ran out after %2 values; the flight "
-                                                    "takes %1 for each scatter, then one a tick"),
-                       {std::to_string(kScatterDraws), std::to_string(count)}));
+            Reject(name_, line_number_,
+                   Filled(TranslatedCount("DrawFile",
+                                          "the draws ran out after %n values; the flight takes %1 "
+                                          "for each scatter, then one a tick",
+                                          "the draws ran out after %n value; the flight takes %1 "
+                                          "for each scatter, then one a tick",
+                                          count),
+                          {std::to_string(kScatterDraws)}));
         }
         const std::uint64_t rescatters = Rescatters(ticks_, rescatter_seconds_);
         const std::string total = DrawsTaken(ticks_, rescatters);
         if (rescatters == 0) {
             Reject(name_, line_number_,
-                   Filled(count == 1 ? Translated("DrawFile",
-                                                  "the draws ran out after 1 value; the flight "
-                                                  "takes %1 (%2 for the scatter, then one a tick)")
-                                     : Translated("DrawFile",
-                                                  "the draws ran out after %3 values; the flight "
-                                                  "takes %1 (%2 for the scatter, then one a tick)"),
-                          {total, std::to_string(kScatterDraws), std::to_string(count)}));
+                   Filled(TranslatedCount("DrawFile",
+                                          "the draws ran out after %n values; the flight takes "
+                                          "%1 (%2 for the scatter, then one a tick)",
+                                          "the draws ran out after %n value; the flight takes "
+                                          "%1 (%2 for the scatter, then one a tick)",
+                                          count),
+                          {total, std::to_string(kScatterDraws)}));
         }
         Reject(name_, line_number_,
-               Filled(count == 1
-                          ? Translated("DrawFile",
-                                       "the draws ran out after 1 value; the flight takes %1 (%2 "
-                                       "for each of its %4 scatters, then one a tick)")
-                          : Translated("DrawFile",
-                                       "the draws ran out after %3 values; the flight takes %1 (%2 "
-                                       "for each of its %4 scatters, then one a tick)"),
-                      {total, std::to_string(kScatterDraws), std::to_string(count),
-                       std::to_string(rescatters + 1)}));
+               Filled(TranslatedCount("DrawFile",
+                                      "the draws ran out after %n values; the flight takes %1 "
+                                      "(%2 for each of its %3 scatters, then one a tick)",
+                                      "the draws ran out after %n value; the flight takes %1 "
+                                      "(%2 for each of its %3 scatters, then one a tick)",
+                                      count),
+                      {total, std::to_string(kScatterDraws), std::to_string(rescatters + 1)}));
     }
     return ParseDraw(line_, name_, line_number_);
 }

@@ -21,8 +21,9 @@ void UseUserLanguage()
     if (!LoadDrelkCatalogue(catalogue)) {
         return;
     }
-    SetTextLookup([](const char* context, const char* source) -> std::optional<std::string> {
-        const QString text = catalogue.translate(context, source);
+    SetTextLookup([](const char* context, const char* source, const char* disambiguation,
+                     int n) -> std::optional<std::string> {
+        const QString text = catalogue.translate(context, source, disambiguation, n);
         if (text.isNull()) {
             return std::nullopt;
         }

@@ -64,29 +64,29 @@
         <source>the draws could not be read: %1</source>
         <translation>die Zufallszahlen lassen sich nicht lesen: %1</translation>
     </message>
-    <message>
-        <source>the draws ran out after 1 value; the flight takes %1 (%2 for the scatter, then one a tick)</source>
-        <translation>die Zufallszahlen gingen nach 1 Wert aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</translation>
+    <message numerus="yes">
+        <source>the draws ran out after %n values; the flight takes %1 (%2 for the scatter, then one a tick)</source>
+        <comment>the draws ran out after %n value; the flight takes %1 (%2 for the scatter, then one a tick)</comment>
+        <translation>
+            <numerusform>die Zufallszahlen gingen nach %n Wert aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</numerusform>
+            <numerusform>die Zufallszahlen gingen nach %n Werten aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>the draws ran out after %3 values; the flight takes %1 (%2 for the scatter, then one a tick)</source>
-        <translation>die Zufallszahlen gingen nach %3 Werten aus; der Flug braucht %1 (%2 für die Startverteilung, dann eine je Takt)</translation>
+    <message numerus="yes">
+        <source>the draws ran out after %n values; the flight takes %1 (%2 for each of its %3 scatters, then one a tick)</source>
+        <comment>the draws ran out after %n value; the flight takes %1 (%2 for each of its %3 scatters, then one a tick)</comment>
+        <translation>
+            <numerusform>die Zufallszahlen gingen nach %n Wert aus; der Flug braucht %1 (%2 für jede seiner %3 Startverteilungen, dann eine je Takt)</numerusform>
+            <numerusform>die Zufallszahlen gingen nach %n Werten aus; der Flug braucht %1 (%2 für jede seiner %3 Startverteilungen, dann eine je Takt)</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>the draws ran out after 1 value; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
-        <translation>die Zufallszahlen gingen nach 1 Wert aus; der Flug braucht %1 (%2 für jede seiner %4 Startverteilungen, dann eine je Takt)</translation>
-    </message>
-    <message>
-        <source>the draws ran out after %3 values; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
-        <translation>die Zufallszahlen gingen nach %3 Werten aus; der Flug braucht %1 (%2 für jede seiner %4 Startverteilungen, dann eine je Takt)</translation>
-    </message>
-    <message>
-        <source>the draws ran out after 1 value; the flight takes %1 for each scatter, then one a tick</source>
-        <translation>die Zufallszahlen gingen nach 1 Wert aus; der Flug braucht %1 für jede Startverteilung, dann eine je Takt</translation>
-    </message>
-    <message>
-        <source>the draws ran out after %2 values; the flight takes %1 for each scatter, then one a tick</source>
-        <translation>die Zufallszahlen gingen nach %2 Werten aus; der Flug braucht %1 für jede Startverteilung, dann eine je Takt</translation>
+    <message numerus="yes">
+        <source>the draws ran out after %n values; the flight takes %1 for each scatter, then one a tick</source>
+        <comment>the draws ran out after %n value; the flight takes %1 for each scatter, then one a tick</comment>
+        <translation>
+            <numerusform>die Zufallszahlen gingen nach %n Wert aus; der Flug braucht %1 für jede Verteilung, dann eine je Takt</numerusform>
+            <numerusform>die Zufallszahlen gingen nach %n Werten aus; der Flug braucht %1 für jede Verteilung, dann eine je Takt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -122,6 +122,14 @@
         <source>there are: %1</source>
         <translation>vorhanden: %1</translation>
     </message>
+    <message>
+        <source>%1; for the X display %2, add -platform xcb</source>
+        <translation>%1; für das X-Display %2 -platform xcb angeben</translation>
+    </message>
+    <message>
+        <source>this Wayland compositor offers no layer shell (zwlr_layer_shell_v1) to cover its screen; the window (drelk without --root or --saver) works here</source>
+        <translation>dieser Wayland-Compositor bietet keine Layer-Shell (zwlr_layer_shell_v1), um seinen Bildschirm zu bedecken; das Fenster (drelk ohne --root und --saver) funktioniert hier</translation>
+    </message>
 </context>
 <context>
     <name>LayerHives</name>
@@ -134,15 +142,15 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Versionsinformation an.</translation>
     </message>
 </context>
 <context>
@@ -267,7 +275,7 @@
     </message>
     <message>
         <source>--output takes an output&apos;s name, with --root or --saver</source>
-        <translation>--output nimmt den Namen eines Ausgangs, mit --root oder --saver</translation>
+        <translation>--output nennt einen Ausgang und geht nur zusammen mit --root oder --saver</translation>
     </message>
     <message>
         <source>--window-id %1 is not an X window id (0x... or decimal)</source>
@@ -280,6 +288,10 @@
     <message>
         <source>--output names an output of a Wayland desktop; on X11 the hive covers every screen</source>
         <translation>--output nennt einen Ausgang eines Wayland-Desktops; unter X11 bedeckt der Bienenstock jeden Bildschirm</translation>
+    </message>
+    <message>
+        <source>%1 needs an X11 display or a Wayland desktop, and this one is %2</source>
+        <translation>%1 braucht ein X11-Display oder einen Wayland-Desktop, dieses ist aber %2</translation>
     </message>
 </context>
 <context>
@@ -298,11 +310,11 @@
     </message>
     <message>
         <source>%1: %2 is not a size of the form WIDTHxHEIGHT</source>
-        <translation>%1: %2 ist keine Größe der Form WIDTHxHEIGHT</translation>
+        <translation>%1: %2 ist keine Größe der Form BREITExHÖHE</translation>
     </message>
     <message>
         <source>%1: %2 is not a size of the form WIDTHxHEIGHT in whole twips</source>
-        <translation>%1: %2 ist keine Größe der Form WIDTHxHEIGHT in ganzen Twips</translation>
+        <translation>%1: %2 ist keine Größe der Form BREITExHÖHE in ganzen Twips</translation>
     </message>
     <message>
         <source>%1: window side %2 must be from 1 to %3 twips</source>
@@ -310,7 +322,7 @@
     </message>
     <message>
         <source>%1: %2 is not of the form TICK:WIDTHxHEIGHT</source>
-        <translation>%1: %2 hat nicht die Form TICK:WIDTHxHEIGHT</translation>
+        <translation>%1: %2 hat nicht die Form TAKT:BREITExHÖHE</translation>
     </message>
     <message>
         <source>--every: &apos;0&apos; is too small (at least 1)</source>
@@ -386,7 +398,7 @@ every row computed until then whole and dies of the signal (a shell shows
 128+S: 130, 143, 129).
 </source>
         <translation>Aufruf: drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                  [--rescatter SECONDS|auto] [--seed S | --draws FILE]
+                  [--rescatter SEKUNDEN|auto] [--seed S | --draws DATEI]
 Lässt den Flug von Drelk ohne Fenster laufen und gibt seinen Zustand als CSV
 aus: die Startverteilung (Takt 0), dann jeden K-ten von N Bewegungstakten und
 immer den letzten Takt.
@@ -394,18 +406,18 @@ immer den letzten Takt.
   --window WxH      die Außenmaße des Fensters in Twips (Vorgabe 9105x6930)
   --resize T:WxH    ab Takt T sind die Außenmaße WxH (wiederholbar)
   --every K         jeden K-ten Takt ausgeben (Vorgabe 1)
-  --rescatter SECONDS
+  --rescatter SEKUNDEN
                     den Flug neu beginnen, wie drelk --rescatter es tut: die
                     Königin zurück an ihrem Start und die Drohnen neu verteilt,
-                    anstelle der Takte 10 x SECONDS, 20 x SECONDS, ...;
+                    anstelle der Takte 10 x SEKUNDEN, 20 x SEKUNDEN, ...;
                     0, die Vorgabe, heißt nie
   --rescatter auto  ebenso, anstelle des Takts, nachdem die Drohnen 5 Sekunden
-                    lang versammelt waren, frühestens 20 Sekunden nach dem
+                    lang beisammen waren, frühestens 20 Sekunden nach dem
                     letzten Start, wie drelk es tut, wo es laufen gelassen wird
   --seed S          den Zufallsgenerator mit S statt mit der Uhr starten; ein
                     Lauf mit Startwert von der Uhr nennt diesen auf der
                     Standardfehlerausgabe
-  --draws FILE      die Zufallszahlen aus FILE lesen (&apos;-&apos;: Standardeingabe),
+  --draws DATEI     die Zufallszahlen aus DATEI lesen ('-': Standardeingabe),
                     eine Zahl je Zeile, jede 0 &lt;= r &lt; 1 als float
   -h, --help        diese Hilfe ausgeben und beenden
   -v, --version     die Version ausgeben und beenden
@@ -499,20 +511,20 @@ stopped with SIGTERM, of which it dies at once (a shell shows status 143).
 Exit status: 0 closed or quit, or --saver ended by the user; 1 a bad command
 line or no display; 2 nothing to draw into (--root, --saver, --window-id), or it
 went away; 3 a broken rule of the flight.</source>
-        <translation>Eine kleine Desktop-Animation. In einem Fenster mit dem Titel &quot;The Drelk&quot; fliegt
+        <translation>Eine kleine Desktop-Animation. In einem Fenster mit dem Titel „The Drelk“ fliegt
 ein gefüllter Kreis, die Königin, einen unsteten Kurs und kehrt nahe den Rändern
 des Fensters um, während zehn dicke Linien, ihre Drohnen, sie verfolgen. Das
 Schließen des Fensters beendet das Programm. Es nimmt keine Argumente, liest
 keine Dateien und speichert keine Einstellungen.
 
-Tasten: F11 schaltet das Vollbild ein und aus, Escape verlässt das Vollbild, die
+Tasten: F11 schaltet das Vollbild ein und aus, Esc verlässt das Vollbild, die
 Leertaste hält an und setzt fort, Strg+Q beendet. Als Bildschirmschoner (--root,
---saver, --window-id) wird es mit SIGTERM beendet, an dem es sofort stirbt (eine
-Shell zeigt Status 143).
+--saver, --window-id) beendet es ein SIGTERM sofort (eine Shell zeigt dann
+Status 143).
 
 Exit-Status: 0 geschlossen oder beendet (auch --saver durch den Benutzer);
-1 fehlerhafte Befehlszeile oder kein Display; 2 nichts zum Hineinzeichnen
-(--root, --saver, --window-id), oder es ist verschwunden; 3 eine Regel des Flugs
+1 fehlerhafte Befehlszeile oder kein Display; 2 kein Ziel zum Zeichnen (--root,
+--saver, --window-id), oder das Ziel ist verschwunden; 3 eine Regel des Flugs
 wurde verletzt.</translation>
     </message>
     <message>
@@ -532,8 +544,16 @@ wurde verletzt.</translation>
         <translation>--rescatter %1 ist keine ganze Zahl von Sekunden zwischen 0 und %2</translation>
     </message>
     <message>
+        <source>%1 (see drelk --help)</source>
+        <translation>%1 (siehe drelk --help)</translation>
+    </message>
+    <message>
         <source>Every &lt;SECONDS&gt; the flight begins again: the queen back at her start, the drones scattered anew. 0 is never, the default in a window. auto begins it again once the drones have been gathered for 5 seconds, 20 seconds after the last start at the soonest; with --root, --saver and --window-id the default is auto.</source>
-        <translation>Alle &lt;SECONDS&gt; Sekunden beginnt der Flug neu: die Königin zurück an ihrem Start, die Drohnen neu verteilt. 0 heißt nie, die Vorgabe im Fenster. auto beginnt ihn neu, sobald die Drohnen 5 Sekunden lang versammelt waren, frühestens 20 Sekunden nach dem letzten Start; mit --root, --saver und --window-id ist auto die Vorgabe.</translation>
+        <translation>Alle &lt;SEKUNDEN&gt; beginnt der Flug neu: die Königin zurück an ihrem Start, die Drohnen neu verteilt. 0 heißt nie, die Vorgabe im Fenster. auto beginnt ihn neu, sobald die Drohnen 5 Sekunden lang beisammen waren, frühestens 20 Sekunden nach dem letzten Start; mit --root, --saver und --window-id ist auto die Vorgabe.</translation>
+    </message>
+    <message>
+        <source>SECONDS|auto</source>
+        <translation>SEKUNDEN|auto</translation>
     </message>
 </context>
 <context>

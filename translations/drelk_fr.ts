@@ -64,29 +64,29 @@
         <source>the draws could not be read: %1</source>
         <translation>impossible de lire les tirages : %1</translation>
     </message>
-    <message>
-        <source>the draws ran out after 1 value; the flight takes %1 (%2 for the scatter, then one a tick)</source>
-        <translation>les tirages se sont épuisés après 1 valeur ; le vol en demande %1 (%2 pour la répartition de départ, puis un par pas)</translation>
+    <message numerus="yes">
+        <source>the draws ran out after %n values; the flight takes %1 (%2 for the scatter, then one a tick)</source>
+        <comment>the draws ran out after %n value; the flight takes %1 (%2 for the scatter, then one a tick)</comment>
+        <translation>
+            <numerusform>les tirages se sont épuisés après %n valeur ; le vol en demande %1 (%2 pour la répartition de départ, puis un par pas)</numerusform>
+            <numerusform>les tirages se sont épuisés après %n valeurs ; le vol en demande %1 (%2 pour la répartition de départ, puis un par pas)</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>the draws ran out after %3 values; the flight takes %1 (%2 for the scatter, then one a tick)</source>
-        <translation>les tirages se sont épuisés après %3 valeurs ; le vol en demande %1 (%2 pour la répartition de départ, puis un par pas)</translation>
+    <message numerus="yes">
+        <source>the draws ran out after %n values; the flight takes %1 (%2 for each of its %3 scatters, then one a tick)</source>
+        <comment>the draws ran out after %n value; the flight takes %1 (%2 for each of its %3 scatters, then one a tick)</comment>
+        <translation>
+            <numerusform>les tirages se sont épuisés après %n valeur ; le vol en demande %1 (%2 pour chacune de ses %3 répartitions de départ, puis un par pas)</numerusform>
+            <numerusform>les tirages se sont épuisés après %n valeurs ; le vol en demande %1 (%2 pour chacune de ses %3 répartitions de départ, puis un par pas)</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>the draws ran out after 1 value; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
-        <translation>les tirages se sont épuisés après 1 valeur ; le vol en demande %1 (%2 pour chacune de ses %4 répartitions de départ, puis un par pas)</translation>
-    </message>
-    <message>
-        <source>the draws ran out after %3 values; the flight takes %1 (%2 for each of its %4 scatters, then one a tick)</source>
-        <translation>les tirages se sont épuisés après %3 valeurs ; le vol en demande %1 (%2 pour chacune de ses %4 répartitions de départ, puis un par pas)</translation>
-    </message>
-    <message>
-        <source>the draws ran out after 1 value; the flight takes %1 for each scatter, then one a tick</source>
-        <translation>les tirages se sont épuisés après 1 valeur ; le vol en demande %1 pour chaque répartition de départ, puis un par pas</translation>
-    </message>
-    <message>
-        <source>the draws ran out after %2 values; the flight takes %1 for each scatter, then one a tick</source>
-        <translation>les tirages se sont épuisés après %2 valeurs ; le vol en demande %1 pour chaque répartition de départ, puis un par pas</translation>
+    <message numerus="yes">
+        <source>the draws ran out after %n values; the flight takes %1 for each scatter, then one a tick</source>
+        <comment>the draws ran out after %n value; the flight takes %1 for each scatter, then one a tick</comment>
+        <translation>
+            <numerusform>les tirages se sont épuisés après %n valeur ; le vol en demande %1 pour chaque répartition, puis un par pas</numerusform>
+            <numerusform>les tirages se sont épuisés après %n valeurs ; le vol en demande %1 pour chaque répartition, puis un par pas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -122,6 +122,14 @@
         <source>there are: %1</source>
         <translation>disponibles : %1</translation>
     </message>
+    <message>
+        <source>%1; for the X display %2, add -platform xcb</source>
+        <translation>%1 ; pour l&apos;affichage X %2, ajouter -platform xcb</translation>
+    </message>
+    <message>
+        <source>this Wayland compositor offers no layer shell (zwlr_layer_shell_v1) to cover its screen; the window (drelk without --root or --saver) works here</source>
+        <translation>ce compositeur Wayland n&apos;offre pas de layer shell (zwlr_layer_shell_v1) pour couvrir son écran ; la fenêtre (drelk sans --root ni --saver) fonctionne ici</translation>
+    </message>
 </context>
 <context>
     <name>LayerHives</name>
@@ -142,7 +150,7 @@
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations de version.</translation>
     </message>
 </context>
 <context>
@@ -281,6 +289,10 @@
         <source>--output names an output of a Wayland desktop; on X11 the hive covers every screen</source>
         <translation>--output désigne une sortie d&apos;un bureau Wayland ; sous X11, la ruche couvre tous les écrans</translation>
     </message>
+    <message>
+        <source>%1 needs an X11 display or a Wayland desktop, and this one is %2</source>
+        <translation>%1 demande un affichage X11 ou un bureau Wayland, or celui-ci est %2</translation>
+    </message>
 </context>
 <context>
     <name>SimOptions</name>
@@ -298,11 +310,11 @@
     </message>
     <message>
         <source>%1: %2 is not a size of the form WIDTHxHEIGHT</source>
-        <translation>%1 : %2 n&apos;est pas une taille de la forme WIDTHxHEIGHT</translation>
+        <translation>%1 : %2 n&apos;est pas une taille de la forme LARGEURxHAUTEUR</translation>
     </message>
     <message>
         <source>%1: %2 is not a size of the form WIDTHxHEIGHT in whole twips</source>
-        <translation>%1 : %2 n&apos;est pas une taille de la forme WIDTHxHEIGHT en twips entiers</translation>
+        <translation>%1 : %2 n&apos;est pas une taille de la forme LARGEURxHAUTEUR en twips entiers</translation>
     </message>
     <message>
         <source>%1: window side %2 must be from 1 to %3 twips</source>
@@ -310,7 +322,7 @@
     </message>
     <message>
         <source>%1: %2 is not of the form TICK:WIDTHxHEIGHT</source>
-        <translation>%1 : %2 n&apos;est pas de la forme TICK:WIDTHxHEIGHT</translation>
+        <translation>%1 : %2 n&apos;est pas de la forme PAS:LARGEURxHAUTEUR</translation>
     </message>
     <message>
         <source>--every: &apos;0&apos; is too small (at least 1)</source>
@@ -386,8 +398,8 @@ every row computed until then whole and dies of the signal (a shell shows
 128+S: 130, 143, 129).
 </source>
         <translation>Usage : drelk-sim [--ticks N] [--window WxH] [--resize T:WxH]... [--every K]
-                  [--rescatter SECONDS|auto] [--seed S | --draws FILE]
-Exécute le vol de Drelk sans fenêtre et en écrit l&apos;état en CSV : la répartition
+                  [--rescatter SECONDES|auto] [--seed S | --draws FICHIER]
+Exécute le vol de Drelk sans fenêtre et en écrit l'état en CSV : la répartition
 de départ (pas 0), puis un pas sur K des N pas de mouvement, et toujours le
 dernier pas.
   --ticks N         pas de mouvement après la répartition (100 par défaut)
@@ -395,25 +407,25 @@ dernier pas.
                     défaut)
   --resize T:WxH    à partir du pas T, la taille extérieure est WxH (répétable)
   --every K         écrire un pas sur K (1 par défaut)
-  --rescatter SECONDS
+  --rescatter SECONDES
                     recommencer le vol, comme le fait drelk --rescatter : la
                     reine revient à son départ et les faux-bourdons sont
-                    répartis à nouveau, à la place des pas 10 x SECONDS,
-                    20 x SECONDS, ... ; 0, la valeur par défaut, jamais
+                    répartis à nouveau, à la place des pas 10 x SECONDES,
+                    20 x SECONDES, ... ; 0, la valeur par défaut, jamais
   --rescatter auto  de même, à la place du pas qui suit 5 secondes où les
-                    faux-bourdons sont rassemblés, au plus tôt 20 secondes
+                    faux-bourdons sont rassemblés, et au plus tôt 20 secondes
                     après le dernier départ, comme drelk là où on le laisse
                     tourner
-  --seed S          initialiser le générateur avec S au lieu de l&apos;horloge ; une
-                    exécution initialisée par l&apos;horloge donne sa graine sur la
-                    sortie d&apos;erreur standard
-  --draws FILE      lire les tirages aléatoires dans FILE (&apos;-&apos; : entrée
+  --seed S          initialiser le générateur avec S au lieu de l'horloge ; une
+                    exécution initialisée par l'horloge donne sa graine sur la
+                    sortie d'erreur standard
+  --draws FICHIER   lire les tirages aléatoires dans FICHIER ('-' : entrée
                     standard), un nombre par ligne, chacun 0 &lt;= r &lt; 1 en float
   -h, --help        afficher cette aide et quitter
   -v, --version     afficher la version et quitter
-La valeur d&apos;une option peut aussi suivre un signe égal : --ticks=600.
-Code de sortie : 0 terminé ; 1 la sortie n&apos;a pas pu être écrite ; 2 entrée
-invalide ; 3 une faute des règles du vol. Arrêté par SIGINT, SIGTERM ou SIGHUP,
+La valeur d'une option peut aussi suivre un signe égal : --ticks=600.
+Code de sortie : 0 terminé ; 1 la sortie n'a pas pu être écrite ; 2 entrée
+invalide ; 3 une erreur des règles du vol. Arrêté par SIGINT, SIGTERM ou SIGHUP,
 il écrit en entier chaque ligne calculée jusque-là, puis meurt du signal (un
 shell affiche 128+S : 130, 143, 129).
 </translation>
@@ -450,7 +462,7 @@ shell affiche 128+S : 130, 143, 129).
     </message>
     <message>
         <source>flight fault: %1</source>
-        <translation>faute du vol : %1</translation>
+        <translation>erreur du vol : %1</translation>
     </message>
     <message>
         <source>cannot write the output: %1</source>
@@ -500,7 +512,7 @@ stopped with SIGTERM, of which it dies at once (a shell shows status 143).
 Exit status: 0 closed or quit, or --saver ended by the user; 1 a bad command
 line or no display; 2 nothing to draw into (--root, --saver, --window-id), or it
 went away; 3 a broken rule of the flight.</source>
-        <translation>Une petite animation de bureau. Dans une fenêtre intitulée &quot;The Drelk&quot;, un
+        <translation>Une petite animation de bureau. Dans une fenêtre intitulée « The Drelk », un
 cercle plein, la reine, suit un vol saccadé et fait demi-tour près des bords de
 la fenêtre, tandis que dix traits épais, ses faux-bourdons, la poursuivent.
 Fermer la fenêtre met fin au programme. Il ne prend aucun argument, ne lit aucun
@@ -508,7 +520,7 @@ fichier et ne garde aucun réglage.
 
 Touches : F11 active et quitte le plein écran, Échap quitte le plein écran,
 Espace met en pause et reprend, Ctrl+Q quitte. En économiseur d&apos;écran (--root,
---saver, --window-id), il est arrêté par SIGTERM, dont il meurt aussitôt (un
+--saver, --window-id), il est arrêté par SIGTERM, qui le termine aussitôt (un
 shell affiche le statut 143).
 
 Code de sortie : 0 fermé ou quitté, ou --saver interrompu par l&apos;utilisateur ;
@@ -533,8 +545,16 @@ règle du vol a été enfreinte.</translation>
         <translation>--rescatter %1 n&apos;est pas un nombre entier de secondes de 0 à %2</translation>
     </message>
     <message>
+        <source>%1 (see drelk --help)</source>
+        <translation>%1 (voir drelk --help)</translation>
+    </message>
+    <message>
         <source>Every &lt;SECONDS&gt; the flight begins again: the queen back at her start, the drones scattered anew. 0 is never, the default in a window. auto begins it again once the drones have been gathered for 5 seconds, 20 seconds after the last start at the soonest; with --root, --saver and --window-id the default is auto.</source>
-        <translation>Toutes les &lt;SECONDS&gt; secondes, le vol recommence : la reine revient à son départ, les faux-bourdons sont répartis à nouveau. 0 signifie jamais, la valeur par défaut dans une fenêtre. auto le fait recommencer une fois que les faux-bourdons sont restés rassemblés 5 secondes, au plus tôt 20 secondes après le dernier départ ; avec --root, --saver et --window-id, la valeur par défaut est auto.</translation>
+        <translation>Toutes les &lt;SECONDES&gt;, le vol recommence : la reine revient à son départ, les faux-bourdons sont répartis à nouveau. 0 signifie jamais, la valeur par défaut dans une fenêtre. auto le recommence une fois les faux-bourdons rassemblés depuis 5 secondes, au plus tôt 20 secondes après le dernier départ ; avec --root, --saver et --window-id, auto est la valeur par défaut.</translation>
+    </message>
+    <message>
+        <source>SECONDS|auto</source>
+        <translation>SECONDES|auto</translation>
     </message>
 </context>
 <context>

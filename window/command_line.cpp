@@ -117,7 +117,7 @@ void AddProgramOptions(QCommandLineParser& parser)
              "scattered anew. 0 is never, the default in a window. auto begins it again once the "
              "drones have been gathered for 5 seconds, 20 seconds after the last start at the "
              "soonest; with --root, --saver and --window-id the default is auto."),
-         QStringLiteral("SECONDS|auto")});
+         QCoreApplication::translate("drelk::window::CommandLine", "SECONDS|auto")});
     AddShowModeOptions(parser);
 }
 
@@ -204,8 +204,21 @@ QString Mistake(const QCommandLineParser& parser, const QStringList& arguments)
     if (!text.isEmpty() && speaking.language() != QLocale::German) {
         text[0] = text[0].toLower();
     }
-    return QCoreApplication::translate("drelk::window::CommandLine", "%1 (see drelk --help-all)")
-        .arg(text);
+    // A value can be missing only after the last argument. The help that lists its option
+    // is the one pointed to: --help for the program's own, --help-all for Qt's.
+    QString last = arguments.value(arguments.size() - 1).section(QLatin1Char('='), 0, 0);
+    while (last.startsWith(QLatin1Char('-'))) {
+        last.remove(0, 1);
+    }
+    const bool qt_option =
+        std::any_of(std::begin(kQtOptions), std::end(kQtOptions),
+                    [&](const QtOption& qt) { return last == QLatin1String(qt.name); });
+    return qt_option
+               ? QCoreApplication::translate("drelk::window::CommandLine",
+                                             "%1 (see drelk --help-all)")
+                     .arg(text)
+               : QCoreApplication::translate("drelk::window::CommandLine", "%1 (see drelk --help)")
+                     .arg(text);
 }
 
 QString HelpText(bool show_qt_options)

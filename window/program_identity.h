@@ -7,7 +7,7 @@
 
 namespace drelk::window {
 
-// Names the program to Qt: application name "Drelk", version text "1.00" and its maker.
+// Names the program to Qt: application name "Drelk", the project's version and its maker.
 // Safe before any application object exists.
 void DescribeProgram();
 

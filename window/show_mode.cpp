@@ -262,10 +262,15 @@ std::optional<int> ShowHive(Hive& hive, const ShowMode& mode)
                            : mode.place == ShowMode::Place::Saver ? QStringLiteral("--saver")
                                                                   : QStringLiteral("--window-id");
     if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
-        return Complain(
-            QCoreApplication::translate("ShowMode", "%1 needs an X11 display, and this one is %2")
-                .arg(option, QGuiApplication::platformName()),
-            kExitNoWindow);
+        // --root and --saver reach here only off Wayland's layers: either would do.
+        const QString why =
+            mode.place == ShowMode::Place::WindowId
+                ? QCoreApplication::translate("ShowMode",
+                                              "%1 needs an X11 display, and this one is %2")
+                : QCoreApplication::translate(
+                      "ShowMode",
+                      "%1 needs an X11 display or a Wayland desktop, and this one is %2");
+        return Complain(why.arg(option, QGuiApplication::platformName()), kExitNoWindow);
     }
     if (!mode.output.isEmpty()) {
         return Complain(QCoreApplication::translate(

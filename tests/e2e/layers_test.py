@@ -6,7 +6,8 @@ background on outputs at scale 1 and 2 beneath a window, pixel for pixel the off
 picture, begun again as --rescatter says, nothing committed while a full-screen window covers
 it and all of it right after, an output added, changed in scale and in size while it runs, no
 buffer painted while the compositor holds it, --saver above a full-screen window ending at a
-key, a click and a pointer's movement, and one line and status 2 where there is no layer
+key, a click and a pointer's movement, the README's swayidle line locking on time while
+the saver shows, and one line and status 2 where there is no layer
 shell (weston), no such output, or the compositor goes. With --removal, only an output
 unplugged while it runs (a skip where sway cannot unplug one).
 
@@ -15,6 +16,7 @@ unplugged while it runs (a skip where sway cannot unplug one).
 
 import os
 import re
+import shlex
 import subprocess
 import sys
 import time
@@ -270,11 +272,67 @@ def saver_ends_when_stirred(f):
 def failures_end_in_one_line(f):
     expect_one_line(f.drelk("--root", "--output", "NOWHERE"), 2, "no output named 'NOWHERE'")
     with WestonSession() as weston:
-        program = DrelkProcess(weston, f.binary, ["--root"])
-        expect_one_line(program, 2, "offers no layer shell (zwlr_layer_shell_v1)")
+        for option, purpose in (("--root", "put the hive on its desktop"),
+                                ("--saver", "cover its screen")):
+            program = DrelkProcess(weston, f.binary, [option])
+            expect_one_line(program, 2, f"offers no layer shell (zwlr_layer_shell_v1) to {purpose}")
     f.session.compositor.kill()
     expect_one_line(f.background, 2, "the Wayland compositor has gone")
 
+
+def readme_idle_line_locks_on_time_while_the_saver_shows(f):
+    """The README's swayidle line, run as it is but with its timeouts cut a hundredfold and a
+    stand-in locker: the lock comes on time while the saver shows, and after a key ends the
+    saver no new one follows at once (swayidle -w did both wrong). The manual has the line."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    texts = {}
+    for name in ("README.md", "docs/manual.md"):
+        with open(os.path.join(here, "..", "..", name)) as file:
+            texts[name] = [line.strip() for line in file if "'drelk --saver'" in line]
+    check(len(texts["README.md"]) == 1 and texts["README.md"] == texts["docs/manual.md"],
+          f"not one swayidle line for the saver, the same in README and manual: {texts}")
+    words = shlex.split(texts["README.md"][0])
+    check(words[0] == "swayidle", f"the README's line runs {words[0]}, not swayidle")
+    timeouts = [at + 1 for at, word in enumerate(words[:-1]) if word == "timeout"]
+    for at in timeouts:
+        words[at] = str(int(words[at]) // 100)
+    saver_after, lock_after = (int(words[at]) for at in timeouts)
+    # drelk and swaylock as the line names them, first on PATH: each notes when it began and
+    # ended, the first starting the real drelk.
+    stand_ins, record = f.session.path("idle-bin"), f.session.path("idle.log")
+    os.mkdir(stand_ins, 0o755)
+    open(record, "w").close()
+    os.chmod(record, 0o666)
+    for name, body in (("drelk", f'{f.binary} "$@"\n'), ("swaylock", "")):
+        with open(os.path.join(stand_ins, name), "w") as file:
+            file.write(f'#!/bin/sh\necho "{name} $(date +%s.%N)" >>{record}\n{body}'
+                       f'echo "{name}-end $(date +%s.%N)" >>{record}\n')
+        os.chmod(os.path.join(stand_ins, name), 0o755)
+    def ran():
+        """When each began and ended, the last time it did."""
+        with open(record) as file:
+            return {name: float(at) for name, at in map(str.split, file)}
+    started = time.time()
+    idle = f.session.spawn(words, log="swayidle.log", env=dict(
+        f.session.env, PATH=f"{stand_ins}:{os.environ['PATH']}"))
+    try:
+        saver = wait_until(lambda: ran().get("drelk"), saver_after + 5, "the saver to start")
+        looks_like_hive(f, FIRST_OUTPUT)
+        try:
+            locked = wait_until(lambda: ran().get("swaylock"), lock_after + 5, "the locker")
+        except TimeoutError:
+            raise AssertionError(f"no lock {lock_after + 5} s after swayidle started, the "
+                                 f"saver showing: {f.session.log('swayidle.log')}") from None
+        check("drelk-end" not in ran(), f"the saver ended before the lock: {ran()}")
+        check(locked - started < lock_after + 2.5, f"the lock came {locked - started:.1f} s "
+                                                   f"after swayidle started, not {lock_after}")
+        f.session.run(["wtype", "-s", "500", "x"])
+        ended = wait_until(lambda: ran().get("drelk-end"), 2, "the saver to end at a key")
+        time.sleep(saver_after / 2)
+        check(ran()["drelk"] == saver, f"a new saver {ran()['drelk'] - ended:.1f} s after the "
+                                       f"key that ended the first")
+    finally:
+        idle.terminate()
 
 CASES = [
     ("the background on outputs at scale 1 and 2, beneath a window",
@@ -290,6 +348,8 @@ CASES = [
      buffers_painted_once_released),
     ("--saver covers every output (or the one named) above a full-screen window and ends at a "
      "key, a click or a pointer's movement", saver_ends_when_stirred),
+    ("the README's swayidle line locks on time while the saver shows",
+     readme_idle_line_locks_on_time_while_the_saver_shows),
     ("no such output, no layer shell (weston), the compositor gone: one line and status 2",
      failures_end_in_one_line),
 ]

@@ -39,7 +39,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 answer=$(QT_QPA_PLATFORM=offscreen timeout 20 "$program" --version) ||
     fail "$exec_line --version failed"
 echo "$exec_line --version: $answer"
-[ "$answer" = "Drelk 1.00" ] || fail "$exec_line --version says '$answer', not 'Drelk 1.00'"
+[ "$answer" = "Drelk $version" ] || fail "$exec_line --version says '$answer', not 'Drelk $version'"
 
 # Started as the menu starts it, on a display of its own. Xvfb picks a free display number
 # and writes it once it accepts clients. Task bars tie the window to the menu entry (name,

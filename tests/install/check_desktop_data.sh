@@ -73,6 +73,23 @@ appstream_check validate "$metainfo"
 # The whole tree: the metainfo's launchable must name an installed menu entry.
 appstream_check validate-tree "$stage"
 
+# Every language of translations/metainfo has each translated text of the description:
+# the summary, its paragraphs, the screenshot's caption and the release notes, in as many
+# pieces as the English. The name is the window's title, the same in every language.
+count()
+{
+    xmllint --xpath "count($1)" "$metainfo"
+}
+for language in $(grep -v '^#' "$source_dir/translations/metainfo/LINGUAS"); do
+    for text in /component/summary /component/description/p \
+        /component/screenshots/screenshot/caption /component/releases/release/description/p; do
+        english=$(count "$text[not(@xml:lang)]") translated=$(count "$text[@xml:lang='$language']")
+        [ "$english" -gt 0 ] && [ "$translated" = "$english" ] ||
+            fail "the metainfo has $translated $text in '$language' for $english in English"
+    done
+done
+[ "$(count '/component/name[@xml:lang]')" = 0 ] || fail "the metainfo translates the name"
+
 binaries=$(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo")
 [ -n "$binaries" ] || fail "the metainfo provides no binary"
 for binary in $binaries; do

@@ -318,6 +318,10 @@ TEST(SimCli, BadInputExitsTwoWithOneLine)
               "drelk-sim: unbekannte Option '--frobnicate' (siehe drelk-sim --help)\n");
     EXPECT_EQ(drelk::tests::RunProgram(german + " --ticks 5 --resize 9:100x100").err,
               "drelk-sim: --resize: Takt 9 kommt nach dem letzten Takt, 5 (siehe --ticks)\n");
+    // A count in the language's own plural: French says 0 in the singular.
+    EXPECT_EQ(drelk::tests::RunProgram("LANG=fr_FR.UTF-8 " DRELK_SIM_PATH " --draws /dev/null").err,
+              "drelk-sim: /dev/null:1: les tirages se sont épuisés après 0 valeur ; le vol en "
+              "demande 141 (41 pour la répartition de départ, puis un par pas)\n");
     expect_bad("--window 0x10", "--window");
     expect_bad("--rescatter -1", "--rescatter: '-1' is not a whole number of seconds");
     expect_bad("--rescatter=auto1", "--rescatter: 'auto1' is not a whole number of seconds");
@@ -345,7 +349,7 @@ TEST(SimCli, HelpAndVersionAnswerWithinEightyColumns)
     }
     const Outcome version = RunSim("--version");
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "drelk-sim (Drelk) 1.00\n");
+    EXPECT_EQ(version.out, "drelk-sim (Drelk) 1.0.0\n");
 }
 
 TEST(SimCli, AFailedWriteSaysWhyAndExitsOne)

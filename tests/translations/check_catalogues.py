@@ -22,16 +22,19 @@ DONE = (None, "finished")
 
 
 def messages(ts_path):
-    """(context, source, translation, type) of every message in a .ts file."""
+    """(context, source, translations, type) of every message in a .ts file: one translation,
+    or one for each plural form of a text with a count (%n) in it."""
     for context in ET.parse(ts_path).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
             translation = message.find("translation")
-            yield name, message.findtext("source"), translation.text or "", translation.get("type")
+            forms = ([form.text or "" for form in translation.iter("numerusform")]
+                     if message.get("numerus") == "yes" else [translation.text or ""])
+            yield name, message.findtext("source"), forms, translation.get("type")
 
 
 def placeholders(text):
-    return sorted(set(re.findall(r"%[1-9]", text)))
+    return sorted(set(re.findall(r"%[1-9n]", text)))
 
 
 def lines(text):
@@ -58,16 +61,18 @@ def main():
             if os.path.exists(qt_catalogue):
                 qt_ts = os.path.join(scratch, f"qtbase_{language}.ts")
                 subprocess.run([lconvert, "-i", qt_catalogue, "-o", qt_ts], check=True)
-                qt_done = {(c, s) for c, s, t, kind in messages(qt_ts) if t and kind in DONE}
-            for context, source, translation, kind in messages(copy):
+                qt_done = {(c, s) for c, s, t, kind in messages(qt_ts) if all(t) and kind in DONE}
+            for context, source, forms, kind in messages(copy):
                 where = f"drelk_{language}.ts: {context}: {source!r}"
-                if kind not in DONE or not translation:
+                if kind not in DONE or not all(forms):
                     if (context, source) not in qt_done:
                         faults.append(f"{where} is not translated")
-                elif placeholders(translation) != placeholders(source):
-                    faults.append(f"{where} has the placeholders {placeholders(translation)}")
-                elif lines(translation) != lines(source):
-                    faults.append(f"{where} breaks its lines otherwise: {translation!r}")
+                    continue
+                for translation in forms:
+                    if placeholders(translation) != placeholders(source):
+                        faults.append(f"{where} has the placeholders {placeholders(translation)}")
+                    elif lines(translation) != lines(source):
+                        faults.append(f"{where} breaks its lines otherwise: {translation!r}")
     for fault in faults:
         print(fault)
     if faults:

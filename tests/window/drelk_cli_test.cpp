@@ -53,7 +53,7 @@ TEST(DrelkCommandLine, VersionAndHelpNeedNoDisplayAndWin)
 {
     const Outcome version = RunDrelk("--version");
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "Drelk 1.00\n");
+    EXPECT_EQ(version.out, "Drelk 1.0.0\n");
 
     const Outcome help = RunDrelk("--bogus --help stray");
     EXPECT_EQ(help.status, 0);
@@ -80,16 +80,17 @@ TEST(DrelkCommandLine, VersionAndHelpNeedNoDisplayAndWin)
     }
 }
 
-// In the language the locale names: LANG alone will do, the C library's locale for it or
-// not. drelk's own words, Qt's (from Qt's catalogue), and those for a display that Qt
-// could not open, told while Qt was still starting.
+// In the language the locale names: LANG alone will do (scripts/install-deps generates the
+// locale, as a German user's system has it). drelk's own words, Qt's (from Qt's catalogue),
+// and those for a display that Qt could not open, told while Qt was still starting.
 TEST(DrelkCommandLine, SpeaksGermanWhereTheLocaleSaysSo)
 {
     const std::string german = "LANG=de_DE.UTF-8 ";
     EXPECT_EQ(RunDrelk("--seed %2", german).err,
               "drelk: --seed '%2' ist keine ganze Zahl von 0 bis 18446744073709551615\n");
-    EXPECT_EQ(RunDrelk("--output x", german).err,
-              "drelk: --output nimmt den Namen eines Ausgangs, mit --root oder --saver\n");
+    EXPECT_EQ(
+        RunDrelk("--output x", german).err,
+        "drelk: --output nennt einen Ausgang und geht nur zusammen mit --root oder --saver\n");
     EXPECT_NE(RunDrelk("--help", german).out.find("Zeigt Hilfe zu den Kommandozeilenoptionen"),
               std::string::npos);
     EXPECT_EQ(RunDrelk("", german).err,
@@ -169,15 +170,19 @@ TEST(DrelkCommandLine, ADisplayThatCannotBeOpenedIsOneLine)
 
 TEST(DrelkCommandLine, RejectsWhatItDoesNotTakeWithOneLine)
 {
-    for (const std::string args : {"--speed=3", "hive.txt", "-platform"}) {
+    // Each points to the help that lists the option: Qt's are in --help-all alone.
+    for (const auto& [args, word, help] : {std::tuple{"--speed=3", "speed", "--help)"},
+                                           {"hive.txt", "hive.", "--help)"},
+                                           {"-platform", "platform", "--help-all)"},
+                                           {"--root --seed", "seed", "--help)"}}) {
         SCOPED_TRACE(args);
         const Outcome outcome = RunDrelk(args);
         EXPECT_EQ(outcome.status, 1);
         EXPECT_TRUE(outcome.out.empty());
-        const std::string word = args.substr(args.find_first_not_of('-'), 5);
         EXPECT_NE(outcome.err.find(word), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.err.rfind("drelk: ", 0), 0u) << outcome.err;
-        EXPECT_NE(outcome.err.find(" (see drelk --help"), std::string::npos) << outcome.err;
+        EXPECT_NE(outcome.err.find(std::string(" (see drelk ") + help), std::string::npos)
+            << outcome.err;
         EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
     }
 }
@@ -215,7 +220,14 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
              // The window given wins over --root, whatever XSCREENSAVER_WINDOW says.
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root --window-id 0x", 1,
               "--window-id '0x' is not"},
-             {offscreen + drelk + " --root", 2, "--root needs an X11 display"},
+             {offscreen + drelk + " --root", 2,
+              "--root needs an X11 display or a Wayland desktop, and this one is offscreen"},
+             {offscreen + drelk + " --saver", 2, "--saver needs an X11 display or a Wayland"},
+             // A Wayland display left over in an X11 session: the line says how to reach X.
+             {"env -u QT_QPA_PLATFORM DISPLAY=:99 WAYLAND_DISPLAY=nowhere XDG_RUNTIME_DIR=" +
+                  runtime.path + " " + drelk + " --saver",
+              1,
+              "'nowhere' (No such file or directory); for the X display ':99', add -platform xcb"},
              {offscreen + drelk + " --window-id 0x2a00007", 2, "--window-id needs an X11"},
          }) {
         SCOPED_TRACE(c.command);

@@ -38,13 +38,26 @@ std::unique_ptr<LayerDesktop> LayerDesktop::Open(LayerSurface::Layer layer,
     std::unique_ptr<WaylandConnection> connection = WaylandConnection::Connect(failure.why);
     if (!connection) {
         failure.unreachable = true;
+        // A WAYLAND_DISPLAY left over in an X11 session: the way to that session.
+        if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+            failure.why = QCoreApplication::translate("LayerDesktop",
+                                                      "%1; for the X display %2, add -platform xcb")
+                              .arg(failure.why, Shown(qEnvironmentVariable("DISPLAY")));
+        }
         return nullptr;
     }
     if (!connection->LayerShell()) {
-        failure.why = QCoreApplication::translate(
-            "LayerDesktop",
-            "this Wayland compositor offers no layer shell (zwlr_layer_shell_v1) to put the hive "
-            "on its desktop; the window (drelk without --root or --saver) works here");
+        failure.why =
+            layer == LayerSurface::Layer::Saver
+                ? QCoreApplication::translate(
+                      "LayerDesktop",
+                      "this Wayland compositor offers no layer shell (zwlr_layer_shell_v1) to "
+                      "cover its screen; the window (drelk without --root or --saver) works here")
+                : QCoreApplication::translate(
+                      "LayerDesktop",
+                      "this Wayland compositor offers no layer shell (zwlr_layer_shell_v1) to "
+                      "put the hive on its desktop; the window (drelk without --root or --saver) "
+                      "works here");
         return nullptr;
     }
     if (!connection->Compositor() || !connection->Shm()) {
