@@ -13,6 +13,14 @@ class CaseFailure(AssertionError):
     pass
 
 
+class CaseSkipped(Exception):
+    """The case cannot run on this desktop; the text says why."""
+
+
+def skip(reason):
+    raise CaseSkipped(reason)
+
+
 def check(condition, message):
     if not condition:
         raise CaseFailure(message)
@@ -22,12 +30,16 @@ def run_cases(cases, fixture):
     """Runs each (name, function(fixture)) in order; returns the process exit status.
 
     A case that fails is reported and the rest still run, unless it leaves nothing to test
-    (the program gone), in which case the remaining cases are reported as not run."""
-    failed = 0
+    (the program gone), in which case the remaining cases are reported as not run. A case
+    that cannot run where it is (skip()) is reported as skipped, and counts as neither."""
+    failed = skipped = 0
     for index, (name, case) in enumerate(cases):
         start = time.monotonic()
         try:
             case(fixture)
+        except CaseSkipped as reason:
+            skipped += 1
+            print(f"SKIP {name}: {reason}", flush=True)
         except (AssertionError, TimeoutError, subprocess.SubprocessError, ValueError) as error:
             failed += 1
             detail = str(error) or traceback.format_exc()
@@ -41,7 +53,8 @@ def run_cases(cases, fixture):
                 break
         else:
             print(f"ok   {name} ({time.monotonic() - start:.1f} s)", flush=True)
-    print(f"{len(cases) - failed} of {len(cases)} cases passed", flush=True)
+    print(f"{len(cases) - failed - skipped} of {len(cases)} cases passed"
+          + (f", {skipped} skipped" if skipped else ""), flush=True)
     return 1 if failed else 0
 
 
