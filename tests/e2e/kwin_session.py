@@ -33,8 +33,8 @@ PYTHON = "/usr/bin/python3"  # Debian's, with python3-dbus; the session's user c
 TOOLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "kwin_tools.py")
 REQUIRED_TOOLS = (KWIN, "dbus-daemon", "setpriv", "wayland-info", PYTHON)
 _CAP_SYS_RESOURCE = 24
-# KEY_X, as the kernel numbers keys
-KEY_X = 45
+# Keys as the kernel numbers them
+KEYS = {"x": 45, "space": 57}
 
 
 def _bounding_set_has(capability):
@@ -93,7 +93,9 @@ class KWinSession(ChildSession):
         self.compositor = self.spawn(
             [kwin, "--virtual", "--socket", "wayland-drelk", "--no-lockscreen",
              "--no-global-shortcuts", "--no-kactivities", f"--output-count={self.count}",
-             f"--width={self.size[0]}", f"--height={self.size[1]}", f"--scale={self.scale}"],
+             # KWin takes the outputs' size in logical pixels.
+             f"--width={self.size[0] // self.scale}", f"--height={self.size[1] // self.scale}",
+             f"--scale={self.scale}"],
             log="kwin.log",
             env=dict(self.env, KWIN_COMPOSE="O2", LIBGL_ALWAYS_SOFTWARE="1",
                      KWIN_WAYLAND_NO_PERMISSION_CHECKS="1",
@@ -149,7 +151,11 @@ class KWinSession(ChildSession):
     def output(self, name):
         return self._outputs.get(name)
 
+    def output_names(self):
+        return sorted(self._outputs)
+
     adds_outputs = False  # the virtual back end makes its outputs at start only
+    first_output = FIRST_OUTPUT
 
     def add_output(self):
         """The next of the outputs KWin started with that nobody has had yet."""
@@ -218,9 +224,49 @@ for (const w of workspace.clientList())
 print("end");
 """)
 
-    def key_command(self):
-        """A program that presses and releases a key (x)."""
-        return [PYTHON, TOOLS, "key", str(KEY_X)]
+    def key_command(self, key="x"):
+        """A program that presses and releases a key (x, space)."""
+        return [PYTHON, TOOLS, "key", str(KEYS[key])]
+
+    def _output_at(self, x, y):
+        return next((name for name, out in self._outputs.items()
+                     if 0 <= x - out["rect"]["x"] < out["rect"]["width"]
+                     and 0 <= y - out["rect"]["y"] < out["rect"]["height"]), None)
+
+    def fullscreen_output(self, pid):
+        """The output the process's window fills, or None."""
+        lines = self.kwin_script(f"""
+for (const w of workspace.clientList()) {{
+    const g = w.frameGeometry;
+    if (w.pid == {int(pid)} && w.fullScreen) print(JSON.stringify([g.x, g.y, g.width, g.height]));
+}}
+print("end");
+""")
+        for x, y, width, height in (json.loads(line) for line in lines):
+            return self._output_at(x + width / 2, y + height / 2)
+        return None
+
+    def fullscreen_on(self, pid, output):
+        """Makes the process's window fill the output."""
+        index = sorted(self._outputs).index(output)
+        self.kwin_script(f"""
+for (const w of workspace.clientList()) {{
+    if (w.pid == {int(pid)}) {{
+        workspace.sendClientToScreen(w, {index});
+        w.fullScreen = true;
+    }}
+}}
+print("end");
+""")
+
+    def press(self, pid, key):
+        """Gives the process's window the focus and presses the key there."""
+        self.kwin_script(f"""
+for (const w of workspace.clientList())
+    if (w.pid == {int(pid)}) workspace.activeClient = w;
+print("end");
+""")
+        self._tool("key", str(KEYS[key]), timeout=20)
 
     def pointer_command(self, _virtual_pointer=None):
         """A program that makes a pointer, waits half a second and moves it."""

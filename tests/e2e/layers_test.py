@@ -239,7 +239,7 @@ def main():
     if ON_KWIN:
         from kwin_session import KWinSession, scale_from_environment
         scale = scale_from_environment()  # the window's rule is in logical pixels
-        session = KWinSession(count=2, scale=scale,
+        session = KWinSession(count=2, size=(800 * scale, 600 * scale), scale=scale,
                               place=(APP_ID, tuple(v // scale for v in WINDOW_PLACE)))
     else:
         config = (f"for_window {WINDOW} floating enable, border none, resize set "
