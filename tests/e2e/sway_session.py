@@ -26,6 +26,7 @@ class SwaySession(ChildSession):
     HEADLESS-1 and of those add_output() makes, in turn, before sway shows them."""
 
     adds_outputs = True  # while running, as a monitor plugged in
+    first_output = FIRST_OUTPUT
 
     def __init__(self, outputs=((800, 600, 1),), config="", start_timeout=15.0):
         super().__init__(start_timeout)
@@ -95,6 +96,9 @@ class SwaySession(ChildSession):
         return next((o for o in self.query("get_outputs") if o["name"] == name and o["active"]),
                     None)
 
+    def output_names(self):
+        return [o["name"] for o in self.query("get_outputs") if o["active"]]
+
     def add_output(self):
         """A new headless output; returns its name once sway shows it."""
         before = {o["name"] for o in self.query("get_outputs")}
@@ -123,9 +127,35 @@ class SwaySession(ChildSession):
     def set_fullscreen(self, app_id, on):
         self.sway(f'[app_id="{app_id}"]', "fullscreen", "enable" if on else "disable")
 
-    def key_command(self):
-        """A program that presses and releases a key (x) once its keyboard is known."""
-        return ["wtype", "-s", "500", "x"]
+    def key_command(self, key="x"):
+        """A program that presses and releases a key (x, space) once its keyboard is known."""
+        return ["wtype", "-s", "500", *(["-k", key] if len(key) > 1 else [key])]
+
+    def _windows(self):
+        """(process id, output, full screen) of each window."""
+        found = []
+        def walk(node, on):
+            on = node["name"] if node["type"] == "output" else on
+            if node.get("pid"):
+                found.append((node["pid"], on, node.get("fullscreen_mode") == 1))
+            for child in node["nodes"] + node["floating_nodes"]:
+                walk(child, on)
+        walk(self.query("get_tree"), None)
+        return found
+
+    def fullscreen_output(self, pid):
+        """The output the process's window fills, or None."""
+        return next((on for p, on, full in self._windows() if p == pid and full), None)
+
+    def fullscreen_on(self, pid, output):
+        """Makes the process's window fill the output."""
+        self.sway(f"[pid={pid}]", "move", "container", "to", "output", output)
+        self.sway(f"[pid={pid}]", "fullscreen", "enable")
+
+    def press(self, pid, key):
+        """Gives the process's window the focus and presses the key there."""
+        self.sway(f"[pid={pid}]", "focus")
+        self.run(self.key_command(key), timeout=20)
 
     def pointer_command(self, virtual_pointer):
         """A program that makes a pointer, waits half a second and moves it."""
