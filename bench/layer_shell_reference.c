@@ -223,15 +223,15 @@ static void Draw(struct Output* out, struct Buffer* buffer)
     if (!buffer->drawn_once || !out->shown_valid) {
         wl_surface_damage_buffer(out->surface, 0, 0, out->width, out->height);
     } else {
+        /* One rectangle a shape, around where it was and where it is: few rectangles, as a
+         * compositor may repaint the whole extent of a region of many. */
         for (int n = 0; n < kShapes; ++n) {
-            const struct Box* boxes[2] = {&out->shown[n], &buffer->drawn[n]};
-            for (int k = 0; k < 2; ++k) {
-                const struct Box* b = boxes[k];
-                if (b->right > b->left && b->bottom > b->top) {
-                    wl_surface_damage_buffer(out->surface, b->left, b->top, b->right - b->left,
-                                             b->bottom - b->top);
-                }
-            }
+            const struct Box was = out->shown[n], is = buffer->drawn[n];
+            const int left = was.left < is.left ? was.left : is.left;
+            const int top = was.top < is.top ? was.top : is.top;
+            const int right = was.right > is.right ? was.right : is.right;
+            const int bottom = was.bottom > is.bottom ? was.bottom : is.bottom;
+            wl_surface_damage_buffer(out->surface, left, top, right - left, bottom - top);
         }
     }
     buffer->drawn_once = 1;
@@ -341,6 +341,11 @@ static void OnConfigure(void* data, struct zwlr_layer_surface_v1* layer, uint32_
         out->frame = NULL;
     }
     wl_surface_set_buffer_scale(out->surface, out->scale);
+    /* All of it is opaque: the compositor need draw nothing beneath it. */
+    struct wl_region* opaque = wl_compositor_create_region(compositor);
+    wl_region_add(opaque, 0, 0, (int32_t)width, (int32_t)height);
+    wl_surface_set_opaque_region(out->surface, opaque);
+    wl_region_destroy(opaque);
     Present(out);
 }
 
