@@ -21,6 +21,10 @@ class CaseSkipped(Exception):
 SKIPPED = 77
 
 
+def skip(reason):
+    raise CaseSkipped(reason)
+
+
 def check(condition, message):
     if not condition:
         raise CaseFailure(message)
@@ -31,7 +35,8 @@ def run_cases(cases, fixture):
     one failed, else SKIPPED if one could not run here, else 0.
 
     A case that fails is reported and the rest still run, unless it leaves nothing to test
-    (the program gone), in which case the remaining cases are reported as not run."""
+    (the program gone), in which case the remaining cases are reported as not run. A case
+    that cannot run where it is (skip()) is reported as skipped, and counts as neither."""
     failed = skipped = 0
     for index, (name, case) in enumerate(cases):
         start = time.monotonic()

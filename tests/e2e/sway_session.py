@@ -25,6 +25,9 @@ class SwaySession(ChildSession):
     """sway -c CONFIG on the headless back end. `outputs` gives the size and scale of
     HEADLESS-1 and of those add_output() makes, in turn, before sway shows them."""
 
+    adds_outputs = True  # while running, as a monitor plugged in
+    first_output = FIRST_OUTPUT
+
     def __init__(self, outputs=((800, 600, 1),), config="", start_timeout=15.0):
         super().__init__(start_timeout)
         self.outputs, self.config = outputs, config
@@ -93,6 +96,9 @@ class SwaySession(ChildSession):
         return next((o for o in self.query("get_outputs") if o["name"] == name and o["active"]),
                     None)
 
+    def output_names(self):
+        return [o["name"] for o in self.query("get_outputs") if o["active"]]
+
     def add_output(self):
         """A new headless output; returns its name once sway shows it."""
         before = {o["name"] for o in self.query("get_outputs")}
@@ -101,11 +107,67 @@ class SwaySession(ChildSession):
                                         if o["name"] not in before and o["active"]), None),
                           5, "sway to add an output", interval=0.01)
 
+    def window_rect(self, app_id, output):
+        """The window's place on the output, in its buffer pixels, if it is shown there."""
+        out = next(o for o in self.query("get_outputs") if o["name"] == output)
+        def find(node, on):
+            on = node["name"] if node["type"] == "output" else on
+            if node.get("app_id") == app_id and on == output and node.get("visible"):
+                return node["rect"]
+            return next(filter(None, (find(child, on) for child in
+                                      node["nodes"] + node["floating_nodes"])), None)
+        rect = find(self.query("get_tree"), None)
+        if not rect:
+            return None
+        scale = out["scale"]
+        return tuple(round(v * scale) for v in (rect["x"] - out["rect"]["x"],
+                                                  rect["y"] - out["rect"]["y"],
+                                                  rect["width"], rect["height"]))
+
+    def set_fullscreen(self, app_id, on):
+        self.sway(f'[app_id="{app_id}"]', "fullscreen", "enable" if on else "disable")
+
+    def key_command(self, key="x"):
+        """A program that presses and releases a key (x, space) once its keyboard is known."""
+        return ["wtype", "-s", "500", *(["-k", key] if len(key) > 1 else [key])]
+
+    def _windows(self):
+        """(process id, output, full screen) of each window."""
+        found = []
+        def walk(node, on):
+            on = node["name"] if node["type"] == "output" else on
+            if node.get("pid"):
+                found.append((node["pid"], on, node.get("fullscreen_mode") == 1))
+            for child in node["nodes"] + node["floating_nodes"]:
+                walk(child, on)
+        walk(self.query("get_tree"), None)
+        return found
+
+    def fullscreen_output(self, pid):
+        """The output the process's window fills, or None."""
+        return next((on for p, on, full in self._windows() if p == pid and full), None)
+
+    def fullscreen_on(self, pid, output):
+        """Makes the process's window fill the output."""
+        self.sway(f"[pid={pid}]", "move", "container", "to", "output", output)
+        self.sway(f"[pid={pid}]", "fullscreen", "enable")
+
+    def press(self, pid, key):
+        """Gives the process's window the focus and presses the key there."""
+        self.sway(f"[pid={pid}]", "focus")
+        self.run(self.key_command(key), timeout=20)
+
+    def pointer_command(self, virtual_pointer):
+        """A program that makes a pointer, waits half a second and moves it."""
+        return [virtual_pointer, "0.5"]
+
     def shot(self, output):
         """One output as sway composes it, in its own (buffer) pixels."""
         blob = self.run(["grim", "-o", output, "-t", "ppm", "-"], timeout=15).stdout
         return screen_image.parse_ppm(blob)
 
     def save_shot(self, output, path):
+        """As PPM where the path ends so, else PNG."""
+        kind = "ppm" if path.endswith(".ppm") else "png"
         with open(path, "wb") as file:
-            file.write(self.run(["grim", "-o", output, "-"], timeout=15).stdout)
+            file.write(self.run(["grim", "-o", output, "-t", kind, "-"], timeout=15).stdout)
