@@ -173,6 +173,26 @@ def cursor_shows(session):
         x11.XCloseDisplay(display)
 
 
+def pointer_grab_refused(session):
+    """Whether another client is refused the pointer (AlreadyGrabbed) while drelk holds it."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XCloseDisplay.argtypes = x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XGrabPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_uint,
+                                 ctypes.c_int, ctypes.c_int, ctypes.c_ulong, ctypes.c_ulong,
+                                 ctypes.c_ulong]
+    display = x11.XOpenDisplay(session.display.encode())
+    if not display:
+        raise RuntimeError(f"cannot open {session.display}")
+    try:
+        # Asynchronous modes, no confinement or cursor, now; closing the display lets go.
+        return x11.XGrabPointer(display, x11.XDefaultRootWindow(display), 0, 0, 1, 1, 0, 0,
+                                0) == 1
+    finally:
+        x11.XCloseDisplay(display)
+
+
 def changes(session, window, gap=0.5):
     before = screen_image.grab(session, window)
     time.sleep(gap)
@@ -309,6 +329,7 @@ def saver_covers_all_and_ends_when_stirred(f):
             check(hidden.count(b"\0\0\0") * 3 >= 0.9 * len(hidden),
                   "the xmessage shows through the saver")
             check(not cursor_shows(f.session), "the pointer shows on the saver")
+            check(pointer_grab_refused(f.session), "another client could take the pointer")
             at = f.session.run(["xdotool", "getmouselocation"]).stdout.decode()
             f.session.run(["xdotool", "mousemove", *re.findall(r"\d+", at)[:2]])
             time.sleep(0.3)  # a few ticks: it must not end by itself

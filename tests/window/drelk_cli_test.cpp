@@ -206,6 +206,8 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
              {no_display + drelk + " --window-id hive", 1, "'hive' is not an X window id"},
              {no_display + drelk + " --window-id -5", 1, "'-5' is not"},
              {no_display + drelk + " --window-id 0x100000000", 1, "'0x100000000' is not"},
+             // Sixteen digits at most, leading zeros or not (the last line takes sixteen).
+             {no_display + drelk + " --window-id 0x00000000000000001", 1, "'0x00000000000000001'"},
              {no_display + drelk + " --window-id \"$(printf '1\\nb')\"", 1, "'1\\x0ab' is not"},
              {no_display + "XSCREENSAVER_WINDOW=0xzz " + drelk + " --root", 1,
               "XSCREENSAVER_WINDOW is '0xzz'"},
@@ -228,7 +230,7 @@ TEST(DrelkCommandLine, ScreensaverPlacesRefuseBadIdsAndDisplaysOtherThanX11InOne
                   runtime.path + " " + drelk + " --saver",
               1,
               "'nowhere' (No such file or directory); for the X display ':99', add -platform xcb"},
-             {offscreen + drelk + " --window-id 0x2a00007", 2, "--window-id needs an X11"},
+             {offscreen + drelk + " --window-id 0x0000000002a00007", 2, "--window-id needs an X11"},
          }) {
         SCOPED_TRACE(c.command);
         const Outcome outcome = drelk::tests::RunProgram(c.command);

@@ -29,11 +29,17 @@ template <typename Proxy>
 Proxy* Bind(wl_registry* registry, std::uint32_t name, const wl_interface& interface,
             std::uint32_t offered, std::uint32_t wanted)
 {
-    return static_cast<Proxy*>(
-        wl_registry_bind(registry, name, &interface, std::min(offered, wanted)));
+    return static_cast<Proxy*>(BindGlobal(registry, name, interface, offered, wanted));
 }
 
 } // namespace
+
+void* BindGlobal(wl_registry* registry, std::uint32_t name, const wl_interface& interface,
+                 std::uint32_t offered, std::uint32_t wanted)
+{
+    const auto built = static_cast<std::uint32_t>(interface.version);
+    return wl_registry_bind(registry, name, &interface, std::min({offered, wanted, built}));
+}
 
 std::unique_ptr<WaylandConnection> WaylandConnection::Connect(QString& why)
 {

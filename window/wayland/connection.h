@@ -11,6 +11,7 @@
 
 struct wl_compositor;
 struct wl_display;
+struct wl_interface;
 struct wl_registry;
 struct wl_shm;
 struct wl_subcompositor;
@@ -19,6 +20,12 @@ struct wp_viewporter;
 struct zwlr_layer_shell_v1;
 
 namespace drelk::window {
+
+// Binds global `name` at the highest version that the compositor (`offered`) and drelk
+// (`wanted`) both speak, and never above `interface` as built here: the messages of a newer
+// version would have no description to be read or sent by.
+void* BindGlobal(wl_registry* registry, std::uint32_t name, const wl_interface& interface,
+                 std::uint32_t offered, std::uint32_t wanted);
 
 // drelk's own connection to a Wayland compositor, apart from Qt's: the display, and the
 // globals that every layer surface needs, bound once. Outputs and seats come and go, so

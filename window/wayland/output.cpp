@@ -3,6 +3,8 @@
 
 #include "window/wayland/output.h"
 
+#include "window/wayland/connection.h"
+
 #include <wayland-client.h>
 
 #include <algorithm>
@@ -23,8 +25,8 @@ void IgnoreText(void*, wl_output*, const char*) {}
 } // namespace
 
 WaylandOutput::WaylandOutput(wl_registry* registry, std::uint32_t name, std::uint32_t version)
-    : output_(static_cast<wl_output*>(wl_registry_bind(registry, name, &wl_output_interface,
-                                                       std::min(version, kOutputVersion)))),
+    : output_(static_cast<wl_output*>(
+          BindGlobal(registry, name, wl_output_interface, version, kOutputVersion))),
       global_name_(name)
 {
     static const wl_output_listener listener = [] {

@@ -3,10 +3,10 @@
 
 #include "window/wayland/seat_input.h"
 
+#include "window/wayland/connection.h"
+
 #include <unistd.h>
 #include <wayland-client.h>
-
-#include <algorithm>
 
 namespace drelk::window {
 namespace {
@@ -26,7 +26,7 @@ const wl_touch_listener& TouchListener();
 
 SeatInput::SeatInput(wl_registry* registry, std::uint32_t name, std::uint32_t version)
     : seat_(static_cast<wl_seat*>(
-          wl_registry_bind(registry, name, &wl_seat_interface, std::min(version, kSeatVersion))))
+          BindGlobal(registry, name, wl_seat_interface, version, kSeatVersion)))
 {
     static const wl_seat_listener listener = [] {
         wl_seat_listener events{};

@@ -24,6 +24,8 @@ class OwnWindowWatch final : public QObject, public QAbstractNativeEventFilter {
 public:
     // Watches `widget` from now on, and is its child; null when the display is not X11.
     static OwnWindowWatch* Watch(QWidget& widget);
+    // Watches nothing until installed as a native event filter, as Watch() does.
+    explicit OwnWindowWatch(QWidget& widget);
     ~OwnWindowWatch() override;
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
@@ -33,8 +35,6 @@ signals:
     void Destroyed(std::uint32_t id);
 
 private:
-    explicit OwnWindowWatch(QWidget& widget);
-
     QWidget& widget_;
     bool said_ = false;
 };
