@@ -23,6 +23,11 @@ TEST(RescatterAuto, GatheredIsEveryHeadWithin900TwipsOfEveryOther)
     EXPECT_TRUE(DronesGathered(state));
     state.Drones[10].Y = 721;
     EXPECT_FALSE(DronesGathered(state));
+    // Each of the first two near all the others, but 1000 twips from one another.
+    state = FlightState{};
+    state.Drones[1].X = -500;
+    state.Drones[2].X = 500;
+    EXPECT_FALSE(DronesGathered(state));
     // Heads as far apart as 32 bits go: the square of their distance is past 64 bits.
     for (DroneState& drone : state.Drones) {
         drone = {0, std::numeric_limits<std::int32_t>::min(), 0, 100};
