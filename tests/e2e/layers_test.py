@@ -178,12 +178,8 @@ def added_output_gets_a_hive(f):
     # Learnt of as a tick reads the display, the output has its picture before that tick's
     # own is committed: no other surface commits in between.
     def since_announced():
-        # Its id may have been another surface's (a tile's) before: the attach after its making.
         log = f.background.stderr()
-        made = list(re.finditer(rf"get_layer_surface\(new id \w+[@#]\d+, wl_surface[@#]{surface},",
-                                log))
-        attach = made and re.compile(rf"-> wl_surface[@#]{surface}\.attach\(").search(
-            log, made[-1].end())
+        attach = re.search(rf"-> wl_surface[@#]{surface}\.attach\(", log)
         return attach and log[log.rindex('"wl_output"', 0, attach.start()):attach.start()]
     others = re.findall(rf"-> wl_surface[@#](?!{surface}\.)\d+\.commit\(",
                         wait_until(since_announced, 2, "its first picture"))

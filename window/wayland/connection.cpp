@@ -87,9 +87,6 @@ WaylandConnection::~WaylandConnection()
             wl_proxy_destroy(reinterpret_cast<wl_proxy*>(layer_shell_));
         }
     }
-    if (subcompositor_) {
-        wl_subcompositor_destroy(subcompositor_);
-    }
     if (shm_) {
         wl_shm_destroy(shm_);
     }
@@ -114,11 +111,6 @@ void WaylandConnection::OnGlobal(void* data, wl_registry* registry, std::uint32_
     } else if (kind == QLatin1String(wl_shm_interface.name)) {
         if (!self->shm_) {
             self->shm_ = Bind<wl_shm>(registry, name, wl_shm_interface, version, 1);
-        }
-    } else if (kind == QLatin1String(wl_subcompositor_interface.name)) {
-        if (!self->subcompositor_) {
-            self->subcompositor_ =
-                Bind<wl_subcompositor>(registry, name, wl_subcompositor_interface, version, 1);
         }
     } else if (kind == QLatin1String(zwlr_layer_shell_v1_interface.name)) {
         if (!self->layer_shell_) {

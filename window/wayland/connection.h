@@ -14,7 +14,6 @@ struct wl_display;
 struct wl_interface;
 struct wl_registry;
 struct wl_shm;
-struct wl_subcompositor;
 struct wp_fractional_scale_manager_v1;
 struct wp_viewporter;
 struct zwlr_layer_shell_v1;
@@ -52,7 +51,6 @@ public:
     // Null where the compositor does not offer them (or too old a version of them).
     wl_compositor* Compositor() const { return compositor_; }
     wl_shm* Shm() const { return shm_; }
-    wl_subcompositor* Subcompositor() const { return subcompositor_; }
     zwlr_layer_shell_v1* LayerShell() const { return layer_shell_; }
     wp_viewporter* Viewporter() const { return viewporter_; }
     wp_fractional_scale_manager_v1* FractionalScale() const { return fractional_scale_; }
@@ -84,7 +82,6 @@ private:
     wl_registry* registry_ = nullptr;
     wl_compositor* compositor_ = nullptr;
     wl_shm* shm_ = nullptr;
-    wl_subcompositor* subcompositor_ = nullptr;
     zwlr_layer_shell_v1* layer_shell_ = nullptr;
     wp_viewporter* viewporter_ = nullptr;
     wp_fractional_scale_manager_v1* fractional_scale_ = nullptr;

@@ -14,10 +14,6 @@
 
 #include <wayland-client.h>
 
-#include <QBrush>
-#include <QPalette>
-#include <QWidget>
-
 #include <cmath>
 #include <vector>
 
@@ -25,12 +21,6 @@ namespace drelk::window {
 namespace {
 
 constexpr char kNamespace[] = "drelk";
-
-// A background the compositor can stretch from a few pixels.
-bool OneColour(const QBrush& brush)
-{
-    return brush.style() == Qt::SolidPattern && brush.color().alpha() == 255;
-}
 constexpr std::uint32_t kAllEdges =
     ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
     ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
@@ -62,12 +52,10 @@ LayerSurface::LayerSurface(WaylandConnection& connection, const WaylandOutput& o
         wl_surface_set_input_region(surface_, none);
         wl_region_destroy(none);
     }
-    // Through a viewport the background's few pixels cover the surface; where the compositor
-    // says a fractional scale, buffers are made at it and shown at the surface's size.
-    if (connection_.Viewporter()) {
+    // Where the compositor says a fractional scale, buffers are made at it and shown through
+    // a viewport at the surface's size.
+    if (connection_.FractionalScale() && connection_.Viewporter()) {
         viewport_ = wp_viewporter_get_viewport(connection_.Viewporter(), surface_);
-    }
-    if (connection_.FractionalScale() && viewport_) {
         fractional_ = wp_fractional_scale_manager_v1_get_fractional_scale(
             connection_.FractionalScale(), surface_);
         static const wp_fractional_scale_v1_listener scale_listener = {.preferred_scale =
@@ -79,7 +67,6 @@ LayerSurface::LayerSurface(WaylandConnection& connection, const WaylandOutput& o
 
 LayerSurface::~LayerSurface()
 {
-    tiles_.reset();
     buffers_ = {};
     if (frame_) {
         wl_callback_destroy(frame_);
@@ -160,23 +147,9 @@ void LayerSurface::Refit()
     const qreal ratio = Ratio();
     buffer_ratio_ = ratio;
     buffers_ = {};
-    if (tiles_) {
-        tiles_.reset();
-        wp_viewport_set_source(viewport_, wl_fixed_from_int(-1), wl_fixed_from_int(-1),
-                               wl_fixed_from_int(-1), wl_fixed_from_int(-1));
-    }
-    if (CanTile(ratio)) {
-        wl_surface_set_buffer_scale(surface_, 1);
-        wp_viewport_set_destination(viewport_, size_.width(), size_.height());
-        tiles_ = std::make_unique<TileLayer>(connection_, surface_, viewport_, size_,
-                                             static_cast<int>(std::lround(ratio)));
-    } else if (fractional_) {
-        wl_surface_set_buffer_scale(surface_, 1);
+    if (viewport_) {
         wp_viewport_set_destination(viewport_, size_.width(), size_.height());
     } else {
-        if (viewport_) {
-            wp_viewport_set_destination(viewport_, -1, -1);
-        }
         wl_surface_set_buffer_scale(surface_, output_.Scale());
     }
     // Opaque everywhere: what lies beneath need not be drawn.
@@ -185,21 +158,6 @@ void LayerSurface::Refit()
     wl_surface_set_opaque_region(surface_, opaque);
     wl_region_destroy(opaque);
     AllStale();
-}
-
-// At a fractional scale a tile's edges would fall inside the output's pixels, where the
-// compositor blends what meets there: the whole output's buffers are painted instead.
-bool LayerSurface::CanTile(qreal ratio) const
-{
-    return viewport_ && connection_.Subcompositor() && ratio == std::round(ratio) && !untileable_;
-}
-
-void LayerSurface::Broke(const QString& why)
-{
-    failed_ = true;
-    if (broke) {
-        broke(why);
-    }
 }
 
 void LayerSurface::AllStale()
@@ -224,7 +182,10 @@ ShmBuffer* LayerSurface::FreeBuffer()
             QString why;
             buffer = ShmBuffer::Create(connection_.Shm(), pixels, buffer_ratio_, why);
             if (!buffer) {
-                Broke(why);
+                failed_ = true;
+                if (broke) {
+                    broke(why);
+                }
                 return nullptr;
             }
             buffer->stale = QRect(QPoint(0, 0), size_);
@@ -236,20 +197,13 @@ ShmBuffer* LayerSurface::FreeBuffer()
     return nullptr;
 }
 
-bool LayerSurface::Paint(QWidget& hive, const QRegion& dirty, const Draw& draw)
+bool LayerSurface::Paint(QWidget&, const QRegion& dirty, const Draw& draw)
 {
     if (closed_ || size_.isEmpty()) {
         return true;
     }
     if (failed_) {
         return false;
-    }
-    if (tiles_ && !OneColour(hive.palette().brush(QPalette::Window))) {
-        untileable_ = true;
-        Refit();
-    }
-    if (tiles_) {
-        return PaintTiles(hive.palette().color(QPalette::Window).rgb(), dirty, draw);
     }
     for (auto& buffer : buffers_) {
         if (buffer) {
@@ -270,30 +224,6 @@ bool LayerSurface::Paint(QWidget& hive, const QRegion& dirty, const Draw& draw)
     return true;
 }
 
-bool LayerSurface::PaintTiles(QRgb background, const QRegion& dirty, const Draw& draw)
-{
-    // The tick's damage in few rectangles, as a whole buffer's would be: each tile damages
-    // its pieces of them, which the compositor joins again (sway 1.7 repaints the bounding box
-    // of all once they are more than 20).
-    tiles_->MarkDirty(BoxedRegion({dirty.begin(), dirty.end()}));
-    // Unshown, the tiles wait: those that change meanwhile are painted when it shows again.
-    if (frame_) {
-        return true;
-    }
-    QString why;
-    switch (tiles_->Paint(draw, background, why)) {
-    case TileLayer::Outcome::Failed:
-        Broke(why);
-        return false;
-    case TileLayer::Outcome::Changed:
-        CommitShown();
-        break;
-    case TileLayer::Outcome::Unchanged:
-        break;
-    }
-    return true;
-}
-
 void LayerSurface::Commit(ShmBuffer& buffer, const QRegion& changed)
 {
     wl_surface_attach(surface_, buffer.Proxy(), 0, 0);
@@ -307,16 +237,11 @@ void LayerSurface::Commit(ShmBuffer& buffer, const QRegion& changed)
                                  damaged.height());
     }
     changed_whole_ = false;
-    buffer.Attached();
-    CommitShown();
-}
-
-void LayerSurface::CommitShown()
-{
     static const wl_callback_listener frame_listener = {.done = OnFrameDone};
     frame_ = wl_surface_frame(surface_);
     wl_callback_add_listener(frame_, &frame_listener, this);
     wl_surface_commit(surface_);
+    buffer.Attached();
 }
 
 } // namespace drelk::window

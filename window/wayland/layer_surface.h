@@ -4,7 +4,6 @@
 
 #include "window/hive/hive_canvas.h"
 #include "window/wayland/shm_buffer.h"
-#include "window/wayland/tile_layer.h"
 
 #include <QRegion>
 #include <QSize>
@@ -26,15 +25,11 @@ class WaylandConnection;
 class WaylandOutput;
 
 // A hive's canvas on one output of a Wayland compositor: a layer surface covering the whole
-// output. Where the compositor can stretch a buffer (wp_viewporter) and take subsurfaces, and
-// the scale is a whole number, the surface shows the background's one colour and tiles above
-// it hold the elements (TileLayer): its memory follows what is drawn, not the screen.
-// Elsewhere it is painted into two shared-memory buffers of the whole output in turn: a tick
-// repaints, into the buffer the compositor has released, what changed since that buffer was
-// last painted, and commits it with the tick's damage. While the compositor shows none of the
-// surface (a full-screen window, a locked or blanked screen) it sends no frame callback, and
-// nothing is painted or committed; the first tick after it shows again brings the whole
-// picture up to date.
+// output, painted into two shared-memory buffers in turn. A tick repaints, into the buffer
+// the compositor has released, what changed since that buffer was last painted, and commits
+// it with the tick's damage. While the compositor shows none of the surface (a full-screen
+// window, a locked or blanked screen) it sends no frame callback, and nothing is painted or
+// committed; the first tick after it shows again paints the whole picture.
 class LayerSurface final : public HiveCanvas {
 public:
     enum class Layer {
@@ -75,20 +70,13 @@ private:
     static void OnPreferredScale(void* data, wp_fractional_scale_v1* scale, std::uint32_t scale120);
 
     qreal Ratio() const;
-    // New buffers, or tiles, for the size and scale, with everything to paint.
+    // New buffers for the size and scale, with everything to paint.
     void Refit();
-    // Whether the picture can be tiled at `ratio`.
-    bool CanTile(qreal ratio) const;
-    // Paints the tiles `dirty` reaches on a background of that colour, and shows them.
-    bool PaintTiles(QRgb background, const QRegion& dirty, const Draw& draw);
-    void Broke(const QString& why);
     void AllStale();
     ShmBuffer* FreeBuffer();
     // Commits `buffer`, with `changed` (in device-independent pixels) as its damage. The
     // owner of the connection sends it, with the other surfaces' commits of the tick.
     void Commit(ShmBuffer& buffer, const QRegion& changed);
-    // Commits what is pending, asking to hear when it is shown.
-    void CommitShown();
 
     WaylandConnection& connection_;
     const WaylandOutput& output_;
@@ -101,9 +89,6 @@ private:
     std::uint32_t scale120_ = 0; // the compositor's preferred scale in 120ths, where it says
     qreal buffer_ratio_ = 0;     // the ratio the buffers were made for
     std::array<std::unique_ptr<ShmBuffer>, 2> buffers_;
-    std::unique_ptr<TileLayer> tiles_; // in place of the buffers, where it can
-    // The hive's background is not one opaque colour: tiles cannot show it.
-    bool untileable_ = false;
     // Everything has changed since the last commit (new buffers, or ticks left unshown), not
     // only the tick's region.
     bool changed_whole_ = true;

@@ -7,12 +7,10 @@
 #include "tests/window/hive/hive_harness.h"
 #include "window/show_mode.h"
 #include "window/wayland/surface_painter.h"
-#include "window/wayland/tile_grid.h"
 
 #include <QPainter>
 
 #include <algorithm>
-#include <map>
 
 using namespace drelk;
 using drelk::tests::RecordedReport;
@@ -55,57 +53,6 @@ private:
     QPainter painter_;
 };
 
-// A layer surface's tiles without the compositor: the tiles a tick reaches painted whole, and
-// kept where they hold more than the background. Until `shown`, ticks only mark their tiles
-// stale.
-class TileCanvas final : public window::HiveCanvas {
-public:
-    TileCanvas(QSize size, int ratio) : ratio_(ratio) { grid_.Reset(size); }
-
-    bool Shows(const QWidget&) const override { return true; }
-    bool Suits(QWidget&) override { return true; }
-    bool Paint(QWidget& hive, const QRegion& dirty, const Draw& draw) override
-    {
-        grid_.MarkDirty(dirty);
-        if (!shown) {
-            return true;
-        }
-        const QRgb background = hive.palette().color(QPalette::Window).rgb();
-        for (const int index : grid_.TakeStale()) {
-            grid_.TakeDamage(index);
-            const QRect rect = grid_.Rect(index);
-            QImage tile = BufferCanvas::Blank(rect.size(), ratio_);
-            painter_.Paint(tile, rect, draw);
-            if (window::OnlyBackground(tile, background)) {
-                tiles_.erase(index);
-            } else {
-                tiles_[index] = tile;
-            }
-        }
-        return true;
-    }
-
-    // What the compositor shows: the background stretched, the tiles above it.
-    QImage Composed(QSize size, QColor background) const
-    {
-        QImage image = BufferCanvas::Blank(size, ratio_);
-        image.fill(background);
-        QPainter painter(&image);
-        for (const auto& [index, tile] : tiles_) {
-            painter.drawImage(grid_.Rect(index).topLeft(), tile);
-        }
-        return image;
-    }
-
-    bool shown = true;
-
-private:
-    int ratio_;
-    window::TileGrid grid_;
-    window::TilePainter painter_;
-    std::map<int, QImage> tiles_;
-};
-
 // The hive paints in black, white, greys and blue: red is only ever the blank's.
 bool HasRed(const QImage& image)
 {
@@ -119,41 +66,6 @@ bool HasRed(const QImage& image)
 }
 
 } // namespace
-
-TEST(SurfacePainter, TilesPaintedTickAfterTickComposeTheWholePicture)
-{
-    // Not a whole number of tiles: the last column and row are cut. In this flight the queen
-    // crosses a tile's edge in the first ticks.
-    const QSize size(810, 610);
-    for (const int ratio : {1, 2}) {
-        SCOPED_TRACE(ratio);
-        RecordedReport report;
-        MersenneRandom random(7);
-        TileCanvas canvas(size, ratio);
-        Hive hive(random, report.Seam(), size, &canvas);
-        window::DarkenForScreensaver(hive);
-        hive.resize(size);
-        TickGate gate(hive);
-        hive.ShowOnCanvas();
-        for (int tick = 1; tick <= 40; ++tick) {
-            // Unshown for a while, as under a full-screen window: then all that changed.
-            canvas.shown = tick <= 20 || tick > 30;
-            gate.Send();
-            if (tick % 2 == 0 || !canvas.shown) {
-                continue;
-            }
-            QImage whole = BufferCanvas::Blank(size, ratio);
-            QPainter painter(&whole);
-            window::PaintSurfaceRegion(
-                whole, painter, QRegion(hive.rect()),
-                [&](QPainter& on, const QRegion& dirty) { hive.PaintDirty(on, dirty); });
-            painter.end();
-            EXPECT_EQ(canvas.Composed(size, hive.palette().color(QPalette::Window)), whole)
-                << "after tick " << tick;
-        }
-        EXPECT_TRUE(report.told.empty());
-    }
-}
 
 TEST(SurfacePainter, ATicksRegionKeepsTheBufferThePictureItPaintsWhole)
 {
