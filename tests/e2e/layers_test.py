@@ -307,7 +307,9 @@ def readme_idle_line_locks_on_time_while_the_saver_shows(f):
     os.mkdir(stand_ins, 0o755)
     open(record, "w").close()
     os.chmod(record, 0o666)
-    for name, body in (("drelk", f'{f.binary} "$@"\n'), ("swaylock", "")):
+    # The saver's process id is noted too, so that it is ended whatever the case comes to.
+    for name, body in (("drelk", f'{f.binary} "$@" &\necho "pid $!" >>{record}\nwait $!\n'),
+                       ("swaylock", "")):
         with open(os.path.join(stand_ins, name), "w") as file:
             file.write(f'#!/bin/sh\necho "{name} $(date +%s.%N)" >>{record}\n{body}'
                        f'echo "{name}-end $(date +%s.%N)" >>{record}\n')
@@ -337,6 +339,8 @@ def readme_idle_line_locks_on_time_while_the_saver_shows(f):
                                        f"key that ended the first")
     finally:
         idle.terminate()
+        if "pid" in ran():
+            subprocess.run(["kill", str(int(ran()["pid"]))], check=False, capture_output=True)
 
 CASES = [
     ("the background on outputs at scale 1 and 2, beneath a window",
