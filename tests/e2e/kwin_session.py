@@ -24,8 +24,7 @@ import subprocess
 import sys
 
 import screen_image
-from sway_session import UNPRIVILEGED
-from x_session import ChildSession, SessionError, wait_until
+from x_session import UNPRIVILEGED, SessionError, UnprivilegedSession, wait_until
 
 FIRST_OUTPUT = "Virtual-0"
 KWIN = "/usr/bin/kwin_wayland"
@@ -43,7 +42,7 @@ def _bounding_set_has(capability):
     return bool(bits >> capability & 1)
 
 
-class KWinSession(ChildSession):
+class KWinSession(UnprivilegedSession):
     """kwin_wayland --virtual with `count` outputs of `size` (device pixels) at `scale`; with
     `place`, (app_id, (x, y, width, height)), a rule puts that program's window there, in
     logical pixels of the first output, without a frame."""
@@ -129,18 +128,6 @@ class KWinSession(ChildSession):
             return self.shot(output)
         except (RuntimeError, subprocess.SubprocessError, ValueError):
             return None
-
-    def _as_user(self, args):
-        if os.getuid() != 0:
-            return list(args)
-        return ["setpriv", f"--reuid={UNPRIVILEGED}", f"--regid={UNPRIVILEGED}", "--clear-groups",
-                "--pdeathsig=KILL", *args]
-
-    def spawn(self, args, log=None, **kwargs):
-        return super().spawn(self._as_user(args), log=log, **kwargs)
-
-    def run(self, args, timeout=10.0, check=True, **kwargs):
-        return super().run(self._as_user(args), timeout=timeout, check=check, **kwargs)
 
     def _tool(self, *args, timeout=15.0):
         result = self.run([PYTHON, TOOLS, *args], timeout=timeout, check=False)

@@ -28,14 +28,12 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import screen_image  # noqa: E402
 from case_runner import check, main_guard, run_cases  # noqa: E402
 from drelk_window import DrelkProcess, client_geometry, resize  # noqa: E402
-from x_session import XSession, unwind_on_signals, wait_until  # noqa: E402
+from x_session import UNPRIVILEGED, XSession, unwind_on_signals, wait_until  # noqa: E402
 
 SCREEN = (1280, 1024)
 DESIGNED_CLIENT_SIZE = (607, 462)
 DRONE_PEN_WIDTH = screen_image.DRONE_PEN_WIDTH
 DRONE_STROKE_LENGTH = screen_image.DRONE_STROKE_LENGTH
-# xscreensaver will not run its programs as root; it is run as this user then.
-UNPRIVILEGED = 65534
 _PR_SET_CHILD_SUBREAPER = 36
 
 
@@ -367,7 +365,7 @@ def xscreensaver_daemon_runs_and_stops_drelk(f):
         runtime = os.path.join(home, "runtime")
         os.mkdir(runtime, 0o700)
         command = ["xscreensaver", "-no-splash", "-verbose"]
-        if os.getuid() == 0:
+        if os.getuid() == 0:  # xscreensaver will not run its programs as root
             for path in (home, runtime, settings.name):
                 os.chown(path, UNPRIVILEGED, UNPRIVILEGED)
             command = ["setpriv", f"--reuid={UNPRIVILEGED}", f"--regid={UNPRIVILEGED}",

@@ -14,14 +14,13 @@ import os
 import shutil
 
 import screen_image
-from x_session import ChildSession, SessionError, wait_until
+from x_session import UNPRIVILEGED, SessionError, UnprivilegedSession, wait_until
 
 REQUIRED_TOOLS = ("sway", "swaymsg", "grim", "wtype", "setpriv")
-UNPRIVILEGED = 65534
 FIRST_OUTPUT = "HEADLESS-1"
 
 
-class SwaySession(ChildSession):
+class SwaySession(UnprivilegedSession):
     """sway -c CONFIG on the headless back end. `outputs` gives the size and scale of
     HEADLESS-1 and of those add_output() makes, in turn, before sway shows them."""
 
@@ -66,18 +65,6 @@ class SwaySession(ChildSession):
                        f"sway to show {FIRST_OUTPUT}", interval=0.05)
         except TimeoutError as error:
             raise SessionError(f"{error}: {self.log('sway.log')}") from None
-
-    def _as_user(self, args):
-        if os.getuid() != 0:
-            return list(args)
-        return ["setpriv", f"--reuid={UNPRIVILEGED}", f"--regid={UNPRIVILEGED}", "--clear-groups",
-                "--pdeathsig=KILL", *args]
-
-    def spawn(self, args, log=None, **kwargs):
-        return super().spawn(self._as_user(args), log=log, **kwargs)
-
-    def run(self, args, timeout=10.0, check=True, **kwargs):
-        return super().run(self._as_user(args), timeout=timeout, check=check, **kwargs)
 
     def sway(self, *command):
         """Runs a sway command; raises if sway says it failed."""

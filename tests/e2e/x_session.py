@@ -150,6 +150,29 @@ class ChildSession:
             self.home = None
 
 
+# Who a Wayland compositor and its clients run as where the tests run as root (CI): the
+# compositors will not run as root.
+UNPRIVILEGED = 65534
+
+
+class UnprivilegedSession(ChildSession):
+    """A session whose compositor and every client run as UNPRIVILEGED when the tests run as
+    root, through setpriv, which also passes on the parent-death signal that its change of
+    user would clear."""
+
+    def _as_user(self, args):
+        if os.getuid() != 0:
+            return list(args)
+        return ["setpriv", f"--reuid={UNPRIVILEGED}", f"--regid={UNPRIVILEGED}", "--clear-groups",
+                "--pdeathsig=KILL", *args]
+
+    def spawn(self, args, log=None, **kwargs):
+        return super().spawn(self._as_user(args), log=log, **kwargs)
+
+    def run(self, args, timeout=10.0, check=True, **kwargs):
+        return super().run(self._as_user(args), timeout=timeout, check=check, **kwargs)
+
+
 class XSession(ChildSession):
     """Xvfb on a free display (chosen by the server itself, -displayfd) plus openbox."""
 
