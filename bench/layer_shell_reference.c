@@ -17,6 +17,7 @@
  *     layer_shell_reference
  */
 
+#include "reference_picture.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -32,26 +33,11 @@
 #include <time.h>
 #include <unistd.h>
 
-enum { kLines = 10, kShapes = kLines + 1, kTickNs = 100 * 1000 * 1000, kPen = 5, kQueen = 25 };
-static const double kStep = 50.0 / 15.0; /* drelk's 50 twips a tick, at 96 dpi */
+enum { kShapes = kLines + 1, kTickNs = 100 * 1000 * 1000 };
 static const uint32_t kBlack = 0xff000000u, kWhite = 0xffffffffu, kQueenFill = 0xff8080ffu;
 
 struct Box {
     int left, top, right, bottom; /* device pixels, right and bottom excluded */
-};
-
-struct Point {
-    double x, y;
-};
-
-struct Picture { /* in logical pixels */
-    int width, height;
-    struct Point queen; /* top left of the circle's box */
-    double queen_heading;
-    struct Point head[kLines];
-    double heading[kLines];
-    double length[kLines];
-    unsigned seed;
 };
 
 struct Buffer {
@@ -81,52 +67,6 @@ static struct wl_compositor* compositor;
 static struct wl_shm* shm;
 static struct zwlr_layer_shell_v1* layer_shell;
 static struct Output* outputs;
-
-/* --- the picture, as bench/xlib_reference moves it ------------------------------------------ */
-
-static double NextUnit(struct Picture* picture)
-{
-    picture->seed = picture->seed * 1103515245u + 12345u;
-    return (double)((picture->seed >> 8) & 0xffffu) / 65536.0;
-}
-
-static void Start(struct Picture* picture, int width, int height)
-{
-    picture->width = width;
-    picture->height = height;
-    picture->seed = 1;
-    picture->queen.x = width / 2.0;
-    picture->queen.y = height / 2.0;
-    picture->queen_heading = 0.0;
-    for (int n = 0; n < kLines; ++n) {
-        picture->head[n].x = width * NextUnit(picture);
-        picture->head[n].y = height * NextUnit(picture);
-        picture->heading[n] = 2.0 * M_PI * NextUnit(picture);
-        picture->length[n] = 7.0 + 13.0 * NextUnit(picture);
-    }
-}
-
-static void Tick(struct Picture* picture)
-{
-    picture->queen_heading += (NextUnit(picture) - 0.5) * 0.5;
-    struct Point* queen = &picture->queen;
-    queen->x += kStep * sin(picture->queen_heading);
-    queen->y += kStep * cos(picture->queen_heading);
-    const double margin = 2.0 * kQueen;
-    if (queen->x < margin || queen->x > picture->width - margin || queen->y < margin ||
-        queen->y > picture->height - margin) {
-        picture->queen_heading += M_PI;
-    }
-    for (int n = 0; n < kLines; ++n) {
-        const double target = atan2(queen->x + kQueen / 2.0 - picture->head[n].x,
-                                    queen->y + kQueen / 2.0 - picture->head[n].y);
-        double turn = target - picture->heading[n];
-        turn = atan2(sin(turn), cos(turn));
-        picture->heading[n] += turn / 4.0;
-        picture->head[n].x += kStep * sin(picture->heading[n]);
-        picture->head[n].y += kStep * cos(picture->heading[n]);
-    }
-}
 
 /* --- drawing into a buffer, in device pixels ------------------------------------------------ */
 
@@ -335,7 +275,7 @@ static void OnConfigure(void* data, struct zwlr_layer_surface_v1* layer, uint32_
     if (MakeBuffers(out) < 0) {
         exit(1);
     }
-    Start(&out->picture, (int)width, (int)height);
+    PictureStart(&out->picture, (int)width, (int)height);
     if (out->frame) {
         wl_callback_destroy(out->frame);
         out->frame = NULL;
@@ -518,7 +458,7 @@ int main(void)
         }
         for (struct Output* out = outputs; out; out = out->next) {
             if (out->width) {
-                Tick(&out->picture);
+                PictureTick(&out->picture);
                 Present(out);
             }
         }

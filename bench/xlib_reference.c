@@ -15,6 +15,8 @@
  *     xlib_reference
  */
 
+#include "reference_picture.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -24,69 +26,7 @@
 #include <sys/select.h>
 #include <time.h>
 
-enum { kLines = 10, kTickNs = 100 * 1000 * 1000, kPen = 5, kQueen = 25 };
-static const double kStep = 50.0 / 15.0; /* drelk's 50 twips a tick, at 96 dpi */
-
-struct Point {
-    double x, y;
-};
-
-struct Picture {
-    int width, height;
-    struct Point queen; /* top left of the circle's box */
-    double queen_heading;
-    struct Point head[kLines];
-    double heading[kLines];
-    double length[kLines];
-    XRectangle drawn[kLines + 1]; /* where each shape was last drawn, the circle last */
-    unsigned seed;
-};
-
-static double NextUnit(struct Picture* picture)
-{
-    picture->seed = picture->seed * 1103515245u + 12345u;
-    return (double)((picture->seed >> 8) & 0xffffu) / 65536.0;
-}
-
-static void Start(struct Picture* picture, int width, int height)
-{
-    picture->width = width;
-    picture->height = height;
-    picture->seed = 1;
-    picture->queen.x = width / 2.0;
-    picture->queen.y = height / 2.0;
-    picture->queen_heading = 0.0;
-    for (int n = 0; n < kLines; ++n) {
-        picture->head[n].x = width * NextUnit(picture);
-        picture->head[n].y = height * NextUnit(picture);
-        picture->heading[n] = 2.0 * M_PI * NextUnit(picture);
-        picture->length[n] = 7.0 + 13.0 * NextUnit(picture);
-    }
-}
-
-static void Tick(struct Picture* picture)
-{
-    /* The circle wanders, turning a little each tick, and turns back at the margins. */
-    picture->queen_heading += (NextUnit(picture) - 0.5) * 0.5;
-    struct Point* queen = &picture->queen;
-    queen->x += kStep * sin(picture->queen_heading);
-    queen->y += kStep * cos(picture->queen_heading);
-    const double margin = 2.0 * kQueen;
-    if (queen->x < margin || queen->x > picture->width - margin || queen->y < margin ||
-        queen->y > picture->height - margin) {
-        picture->queen_heading += M_PI;
-    }
-    /* Each line turns a quarter of the way towards the circle and steps on. */
-    for (int n = 0; n < kLines; ++n) {
-        const double target = atan2(queen->x + kQueen / 2.0 - picture->head[n].x,
-                                    queen->y + kQueen / 2.0 - picture->head[n].y);
-        double turn = target - picture->heading[n];
-        turn = atan2(sin(turn), cos(turn));
-        picture->heading[n] += turn / 4.0;
-        picture->head[n].x += kStep * sin(picture->heading[n]);
-        picture->head[n].y += kStep * cos(picture->heading[n]);
-    }
-}
+enum { kTickNs = 100 * 1000 * 1000 };
 
 static XRectangle Around(double x1, double y1, double x2, double y2, double reach)
 {
@@ -157,7 +97,8 @@ int main(void)
     const unsigned long black = BlackPixel(display, screen);
 
     struct Picture picture;
-    Start(&picture, 607, 462);
+    XRectangle drawn[kLines + 1]; /* where each shape was last drawn, the circle last */
+    PictureStart(&picture, 607, 462);
     Window window =
         XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, (unsigned)picture.width,
                             (unsigned)picture.height, 0, black, background);
@@ -176,7 +117,7 @@ int main(void)
             XNextEvent(display, &event);
             if (event.type == Expose && event.xexpose.count == 0) {
                 exposed = 1;
-                Draw(display, window, gc, &picture, picture.drawn, 1, background, queen_fill,
+                Draw(display, window, gc, &picture, drawn, 1, background, queen_fill,
                      black);
             } else if (event.type == ConfigureNotify) {
                 picture.width = event.xconfigure.width;
@@ -193,9 +134,9 @@ int main(void)
             if (next_tick <= now) {
                 next_tick = now + kTickNs;
             }
-            Tick(&picture);
+            PictureTick(&picture);
             if (exposed) {
-                Draw(display, window, gc, &picture, picture.drawn, 0, background, queen_fill,
+                Draw(display, window, gc, &picture, drawn, 0, background, queen_fill,
                      black);
             }
         }
