@@ -117,8 +117,7 @@ int main(void)
             XNextEvent(display, &event);
             if (event.type == Expose && event.xexpose.count == 0) {
                 exposed = 1;
-                Draw(display, window, gc, &picture, drawn, 1, background, queen_fill,
-                     black);
+                Draw(display, window, gc, &picture, drawn, 1, background, queen_fill, black);
             } else if (event.type == ConfigureNotify) {
                 picture.width = event.xconfigure.width;
                 picture.height = event.xconfigure.height;
@@ -136,8 +135,7 @@ int main(void)
             }
             PictureTick(&picture);
             if (exposed) {
-                Draw(display, window, gc, &picture, drawn, 0, background, queen_fill,
-                     black);
+                Draw(display, window, gc, &picture, drawn, 0, background, queen_fill, black);
             }
         }
         XFlush(display);
